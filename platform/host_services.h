@@ -82,6 +82,8 @@ class HostServices {
 
   // Shared picture of the display panel (written by the firmware, read by the host).
   virtual PanelMemory* panel() = 0;
+  // Called by the display driver after every refresh of the panel memory.
+  virtual void panelRefreshed() {}
 };
 
 // The installed host. Set once before the firmware starts.

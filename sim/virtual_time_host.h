@@ -22,6 +22,7 @@ class VirtualTimeHost : public HostServices {
     virtual void onTrace(uint64_t /*timeMs*/, const char* /*text*/) {}
     virtual void onSerialTransmit(uint64_t /*timeMs*/, uint8_t /*byte*/) {}
     virtual void onMessageBox(const char* /*text*/, const char* /*title*/) {}
+    virtual void onPanelRefreshed(uint64_t /*timeMs*/) {}
   };
 
   // `startLocalSeconds` is the local wall-clock time (seconds since 1970) at virtual time 0.
@@ -59,6 +60,9 @@ class VirtualTimeHost : public HostServices {
   void serialSend(int port, uint8_t byte) override;
   void serialStop(int port) override;
   PanelMemory* panel() override { return &panel_; }
+  void panelRefreshed() override {
+    if (listener_ != nullptr) listener_->onPanelRefreshed(nowMs_);
+  }
 
  private:
   void advanceTo(uint64_t targetMs);
