@@ -1,15 +1,10 @@
-#include <cstdio>
+// kalvero-cli: the headless runner of the operating unit.
+#include "cli/cli_options.h"
+#include "cli/realtime_run.h"
+#include "cli/virtual_run.h"
 
-#include "sim/unit.h"
-#include "sim/virtual_time_host.h"
-
-int main() {
-  struct Printer : VirtualTimeHost::Listener {
-    void onTrace(uint64_t, const char* text) override { fputs(text, stdout); }
-  } printer;
-  VirtualTimeHost host(0);
-  host.setListener(&printer);
-  host.schedule(10000, [&host] { host.requestStop(); });
-  SIM_RunUnit(host);
-  return 0;
+int main(int argc, char** argv) {
+  CliOptions options;
+  if (const auto exitCode = CLI_Parse(argc, argv, &options)) return *exitCode;
+  return options.realtime ? CLI_RunRealtime(options) : CLI_RunVirtual(options);
 }

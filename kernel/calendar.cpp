@@ -43,8 +43,8 @@ uint32_t CAL_DateToDays(const DateTime* record) {
 }
 
 uint32_t CAL_RecordToSeconds(DateTime* record) {
-  const uint32_t seconds = CAL_DateToDays(record) * 86400u + record->hour * 3600u + record->minute * 60u +
-                           record->second;
+  const uint32_t seconds =
+      CAL_DateToDays(record) * 86400u + record->hour * 3600u + record->minute * 60u + record->second;
   std::memcpy(record, &seconds, sizeof seconds);
   return seconds;
 }

@@ -21,7 +21,7 @@ using StateHandler = StateResult (*)(Hsm* me, const Event* e);
 // What a handler returns: nullptr ("handled") or its parent's handler.
 struct StateResult {
   StateHandler handler;
-  constexpr StateResult(StateHandler h) : handler(h) {}  // NOLINT: implicit by design
+  constexpr StateResult(StateHandler h) : handler(h) {}           // NOLINT: implicit by design
   constexpr StateResult(decltype(nullptr)) : handler(nullptr) {}  // NOLINT
 };
 

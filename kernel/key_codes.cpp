@@ -16,7 +16,9 @@ const KeyDefinition kKeyTable[KEY_CODE_COUNT] = {
     {0x21, SIG_KEY12_PRESS, SIG_KEY12_RELEASE, KEY_PLAIN, 200, 0},
 };
 
-uint8_t TAS_PortPattern(uint8_t keyCode) { return keyCode < KEY_CODE_COUNT ? kKeyTable[keyCode].portPattern : 0; }
+uint8_t TAS_PortPattern(uint8_t keyCode) {
+  return keyCode < KEY_CODE_COUNT ? kKeyTable[keyCode].portPattern : 0;
+}
 
 uint8_t TAS_DecodePort(uint8_t port) {
   if (port == 0) return KEY_CODE_NONE;

@@ -20,10 +20,14 @@ constexpr OneShotTimer kTimers10ms[] = {
     {SIG_TIMER_K_SET, SIG_TIMER_K_TIMEOUT, AO_TAS, true},
 };
 constexpr OneShotTimer kTimers100ms[] = {
-    {SIG_TIMER_A_SET, SIG_TIMER_A_TIMEOUT, AO_BED, true}, {SIG_TIMER_B_SET, SIG_TIMER_B_TIMEOUT, AO_BED, true},
-    {SIG_TIMER_C_SET, SIG_TIMER_C_TIMEOUT, AO_BED, true}, {SIG_TIMER_F_SET, SIG_TIMER_F_TIMEOUT, AO_BED, true},
-    {SIG_TIMER_G_SET, SIG_TIMER_G_TIMEOUT, AO_BED, true}, {SIG_TIMER_E_SET, SIG_TIMER_E_TIMEOUT, AO_BED, false},
-    {SIG_TIMER_H_SET, SIG_TIMER_H_TIMEOUT, AO_BED, true}, {SIG_TIMER_I_SET, SIG_TIMER_I_TIMEOUT, AO_BED, false},
+    {SIG_TIMER_A_SET, SIG_TIMER_A_TIMEOUT, AO_BED, true},
+    {SIG_TIMER_B_SET, SIG_TIMER_B_TIMEOUT, AO_BED, true},
+    {SIG_TIMER_C_SET, SIG_TIMER_C_TIMEOUT, AO_BED, true},
+    {SIG_TIMER_F_SET, SIG_TIMER_F_TIMEOUT, AO_BED, true},
+    {SIG_TIMER_G_SET, SIG_TIMER_G_TIMEOUT, AO_BED, true},
+    {SIG_TIMER_E_SET, SIG_TIMER_E_TIMEOUT, AO_BED, false},
+    {SIG_TIMER_H_SET, SIG_TIMER_H_TIMEOUT, AO_BED, true},
+    {SIG_TIMER_I_SET, SIG_TIMER_I_TIMEOUT, AO_BED, false},
 };
 constexpr int kCount10ms = sizeof kTimers10ms / sizeof kTimers10ms[0];
 constexpr int kCount100ms = sizeof kTimers100ms / sizeof kTimers100ms[0];

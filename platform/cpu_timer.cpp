@@ -1,10 +1,10 @@
 #include "platform/cpu_timer.h"
 
-#include "kernel/key_task.h"
-#include "kernel/timer_task.h"
 #include <atomic>
 #include <cstdio>
 
+#include "kernel/key_task.h"
+#include "kernel/timer_task.h"
 #include "platform/interrupt.h"
 #include "platform/trace.h"
 

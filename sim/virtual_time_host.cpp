@@ -17,7 +17,7 @@ void VirtualTimeHost::setHardkey(uint8_t hardkey, bool pressed) {
 
 void VirtualTimeHost::receiveSerial(int port, const uint8_t* bytes, size_t count) {
   if (port < 0 || port >= kPorts) return;
-  uint64_t at = std::max(serialReceiveFree_[port], nowMs_) ;
+  uint64_t at = std::max(serialReceiveFree_[port], nowMs_);
   for (size_t i = 0; i < count; ++i) {
     at += kSerialByteTimeMs;
     const uint8_t byte = bytes[i];
@@ -49,7 +49,8 @@ uint8_t VirtualTimeHost::startTickTimers(TickCallback callback) {
   return 0;
 }
 
-SerialOpenResult VirtualTimeHost::serialOpen(int port, const char*, const SerialSettings&, SerialCallbacks callbacks) {
+SerialOpenResult VirtualTimeHost::serialOpen(int port, const char*, const SerialSettings&,
+                                             SerialCallbacks callbacks) {
   if (port < 0 || port >= kPorts) return SerialOpenResult::DeviceFailed;
   serial_[port] = callbacks;
   serialOpen_[port] = true;

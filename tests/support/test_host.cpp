@@ -18,7 +18,8 @@ void TestHost::runUnitFor(uint64_t ms) {
 
 size_t TestHost::traceCount(const std::string& needle) const {
   size_t count = 0;
-  for (size_t pos = traces.find(needle); pos != std::string::npos; pos = traces.find(needle, pos + needle.size()))
+  for (size_t pos = traces.find(needle); pos != std::string::npos;
+       pos = traces.find(needle, pos + needle.size()))
     ++count;
   return count;
 }

@@ -1,0 +1,80 @@
+#include "cli/virtual_run.h"
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+#include "sim/duration.h"
+#include "sim/junit_report.h"
+#include "sim/scenario.h"
+#include "sim/scenario_runner.h"
+#include "sim/trace_log.h"
+#include "sim/unit.h"
+#include "sim/virtual_time_host.h"
+
+namespace {
+
+// Writes the trace file and reports message boxes of the unit.
+class RunOutput : public VirtualTimeHost::Listener {
+ public:
+  TraceLog traceLog;
+  void onTrace(uint64_t timeMs, const char* text) override { traceLog.write(timeMs, text); }
+  void onMessageBox(const char* text, const char* title) override {
+    std::fprintf(stderr, "kalvero-cli: message box \"%s\": %s\n", title, text);
+  }
+};
+
+bool openTrace(const CliOptions& options, RunOutput* output) {
+  if (options.traceFile.empty()) return true;
+  std::string error;
+  if (output->traceLog.open(options.traceFile == "-" ? "/dev/stdout" : options.traceFile, &error))
+    return true;
+  std::fprintf(stderr, "kalvero-cli: cannot write the trace: %s\n", error.c_str());
+  return false;
+}
+
+}  // namespace
+
+int CLI_RunVirtual(const CliOptions& options) {
+  Scenario scenario;
+  std::string error;
+  if (!options.scenarioFile.empty() && !SIM_LoadScenario(options.scenarioFile, &scenario, &error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
+  }
+  RunOutput output;
+  if (!openTrace(options, &output)) return 2;
+
+  VirtualTimeHost host(options.startLocalSeconds);
+  std::unique_ptr<ScenarioRunner> runner;
+  if (!options.scenarioFile.empty()) {
+    runner = std::make_unique<ScenarioRunner>(host, scenario, nullptr);
+    runner->setForward(&output);
+    host.setListener(runner.get());
+    runner->begin();
+  } else {
+    host.setListener(&output);
+  }
+  if (options.runForMs) host.schedule(*options.runForMs, [&host] { host.requestStop(); });
+
+  const auto wallStart = std::chrono::steady_clock::now();
+  SIM_RunUnit(host);
+  const double wallSeconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+  output.traceLog.close();
+
+  if (!runner) {
+    std::printf("Ran %s of virtual time in %.3f s.\n", SIM_FormatTimeMs(host.now()).c_str(), wallSeconds);
+    return 0;
+  }
+  runner->abandon("the run ended (--run-for) before the scenario did");
+  if (!options.junitFile.empty() && !SIM_WriteJUnit(options.junitFile, scenario, runner->outcomes(), &error))
+    std::fprintf(stderr, "kalvero-cli: cannot write the JUnit report: %s\n", error.c_str());
+  if (!runner->passed()) {
+    std::printf("FAILED %s\n%s\n", scenario.name.c_str(), runner->failureMessage().c_str());
+    return 1;
+  }
+  std::printf("PASSED %s: %zu steps, %s of virtual time in %.3f s.\n", scenario.name.c_str(),
+              scenario.steps.size(), SIM_FormatTimeMs(host.now()).c_str(), wallSeconds);
+  return 0;
+}
