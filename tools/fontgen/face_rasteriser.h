@@ -1,0 +1,44 @@
+// Renders single code points of a FreeType face into one-bit pictures.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "glyph_bitmap.h"
+
+typedef struct FT_LibraryRec_* FT_Library;
+typedef struct FT_FaceRec_* FT_Face;
+
+namespace fontgen {
+
+// A glyph as the face draws it: its ink, where the ink sits relative to the
+// pen position on the baseline, and how far the pen moves.
+struct RenderedGlyph {
+  GlyphBitmap ink;
+  int left = 0;  // columns from the pen position to the first column of `ink`
+  int top = 0;   // rows from the baseline up to the first row of `ink`
+  int advance = 0;
+};
+
+class FaceRasteriser {
+ public:
+  // pixelSize 0 selects the face's first bitmap strike.
+  FaceRasteriser(const std::string& path, int pixelSize);
+  ~FaceRasteriser();
+  FaceRasteriser(const FaceRasteriser&) = delete;
+  FaceRasteriser& operator=(const FaceRasteriser&) = delete;
+
+  // widthPercent < 100 renders a horizontally condensed outline (hinted at
+  // that width, so the strokes stay on whole pixels).
+  std::optional<RenderedGlyph> render(uint16_t code, int widthPercent = 100);
+
+ private:
+  void setSize(int widthPercent);
+
+  FT_Library library_ = nullptr;
+  FT_Face face_ = nullptr;
+  int pixelSize_;
+};
+
+}  // namespace fontgen
