@@ -1,4 +1,4 @@
-#include "key_symbols.h"
+#include "drawn_glyphs.h"
 
 #include <cstdio>
 #include <fstream>
@@ -14,10 +14,10 @@ namespace {
 
 }  // namespace
 
-KeySymbols loadKeySymbols(const std::string& path, int height) {
+DrawnGlyphs loadDrawnGlyphs(const std::string& path, int height) {
   std::ifstream in(path);
   if (!in) throw std::runtime_error("cannot read " + path);
-  KeySymbols symbols;
+  DrawnGlyphs symbols;
   std::string line;
   int lineNo = 0;
   while (std::getline(in, line)) {
@@ -38,8 +38,7 @@ KeySymbols loadKeySymbols(const std::string& path, int height) {
         bitmap.set(x, y, line[x] == '#');
       }
     }
-    if (!symbols.emplace(static_cast<uint16_t>(code), bitmap).second)
-      fail(path, lineNo, "symbol drawn twice");
+    if (!symbols.emplace(static_cast<uint16_t>(code), bitmap).second) fail(path, lineNo, "glyph drawn twice");
   }
   return symbols;
 }

@@ -1,4 +1,5 @@
-// The hand-drawn key symbols, read from their text picture file.
+// Glyphs drawn by hand (key symbols, and letters whose accents the
+// rasteriser cannot fit into the cell), read from a text picture file.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +10,10 @@
 
 namespace fontgen {
 
-using KeySymbols = std::map<uint16_t, GlyphBitmap>;
+using DrawnGlyphs = std::map<uint16_t, GlyphBitmap>;
 
 // Blocks of "U+XXXX width" followed by `height` rows of '#' (ink) and '.';
 // lines starting with '#' before a block are comments. Throws on a malformed file.
-KeySymbols loadKeySymbols(const std::string& path, int height);
+DrawnGlyphs loadDrawnGlyphs(const std::string& path, int height);
 
 }  // namespace fontgen

@@ -3,7 +3,9 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace fontgen {
 namespace {
@@ -18,7 +20,78 @@ GlyphBitmap fromMonoBitmap(const FT_Bitmap& bitmap) {
   return out;
 }
 
+// Outline coordinates are in 1/64 pixel.
+constexpr FT_Pos kPixel = 64;
+
+struct ContourSpan {
+  int firstPoint, lastPoint;
+  FT_Pos bottom, top;
+};
+
+std::vector<ContourSpan> contourSpans(const FT_Outline& outline) {
+  std::vector<ContourSpan> spans;
+  int first = 0;
+  for (int c = 0; c < outline.n_contours; ++c) {
+    ContourSpan span{first, outline.contours[c], outline.points[first].y, outline.points[first].y};
+    for (int p = span.firstPoint; p <= span.lastPoint; ++p) {
+      span.bottom = std::min(span.bottom, outline.points[p].y);
+      span.top = std::max(span.top, outline.points[p].y);
+    }
+    spans.push_back(span);
+    first = span.lastPoint + 1;
+  }
+  return spans;
+}
+
+// Moves the contours of a mark into [low, high]: by whole pixels when it fits
+// (the hinted shape stays intact), squeezed otherwise.
+void placeMark(FT_Outline& outline, const std::vector<const ContourSpan*>& mark, FT_Pos low, FT_Pos high) {
+  FT_Pos bottom = mark.front()->bottom, top = mark.front()->top;
+  for (const ContourSpan* span : mark) {
+    bottom = std::min(bottom, span->bottom);
+    top = std::max(top, span->top);
+  }
+  auto each = [&](auto move) {
+    for (const ContourSpan* span : mark)
+      for (int p = span->firstPoint; p <= span->lastPoint; ++p)
+        outline.points[p].y = move(outline.points[p].y);
+  };
+  FT_Pos shift = 0;  // whole pixels, downwards
+  if (top > high) shift = (top - high + kPixel - 1) / kPixel * kPixel;
+  if (bottom < low) shift = -((low - bottom + kPixel - 1) / kPixel * kPixel);
+  if (top - shift <= high && bottom - shift >= low) {
+    each([&](FT_Pos y) { return y - shift; });
+    return;
+  }
+  each([&](FT_Pos y) { return low + (y - bottom) * (high - low) / (top - bottom); });
+}
+
 }  // namespace
+
+void FaceRasteriser::fitMarks(VerticalRoom room) {
+  FT_Outline& outline = face_->glyph->outline;
+  const std::vector<ContourSpan> spans = contourSpans(outline);
+  // Contours lying wholly above half the cell's ascent are accents over the
+  // letter; those wholly below the baseline hang under it (cedilla, ogonek).
+  const FT_Pos ceiling = room.above * kPixel, floor = -room.below * kPixel;
+  std::vector<const ContourSpan*> above, below;
+  FT_Pos letterTop = 0, letterBottom = 0, markTop = 0, markBottom = 0;
+  for (const ContourSpan& span : spans) {
+    if (span.bottom > ceiling / 2) {
+      above.push_back(&span);
+      markTop = std::max(markTop, span.top);
+    } else if (span.top < 0) {
+      below.push_back(&span);
+      markBottom = std::min(markBottom, span.bottom);
+    } else {
+      letterTop = std::max(letterTop, span.top);
+      letterBottom = std::min(letterBottom, span.bottom);
+    }
+  }
+  // One empty pixel row is kept between the letter and its accent.
+  if (!above.empty() && markTop > ceiling) placeMark(outline, above, letterTop + kPixel, ceiling);
+  if (!below.empty() && markBottom < floor) placeMark(outline, below, floor, letterBottom - kPixel);
+}
 
 FaceRasteriser::FaceRasteriser(const std::string& path, int pixelSize) : pixelSize_(pixelSize) {
   if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("cannot start FreeType");
@@ -44,13 +117,16 @@ void FaceRasteriser::setSize(int widthPercent) {
     throw std::runtime_error("cannot scale face");
 }
 
-std::optional<RenderedGlyph> FaceRasteriser::render(uint16_t code, int widthPercent) {
+std::optional<RenderedGlyph> FaceRasteriser::render(uint16_t code, int widthPercent, VerticalRoom room) {
   FT_UInt index = FT_Get_Char_Index(face_, code);
   if (index == 0) return std::nullopt;
   setSize(widthPercent);
-  FT_Int32 flags = FT_LOAD_RENDER | FT_LOAD_MONOCHROME | FT_LOAD_TARGET_MONO;
-  if (FT_Load_Glyph(face_, index, flags) != 0) return std::nullopt;
+  if (FT_Load_Glyph(face_, index, FT_LOAD_MONOCHROME | FT_LOAD_TARGET_MONO) != 0) return std::nullopt;
   FT_GlyphSlot slot = face_->glyph;
+  if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+    fitMarks(room);
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return std::nullopt;
+  }
   if (slot->bitmap.pixel_mode != FT_PIXEL_MODE_MONO && slot->bitmap.rows > 0)
     throw std::runtime_error("face did not render a one-bit glyph");
   RenderedGlyph glyph;

@@ -21,6 +21,12 @@ struct RenderedGlyph {
   int advance = 0;
 };
 
+// The rows a glyph may use: above the baseline (the cell's ascent) and below it.
+struct VerticalRoom {
+  int above;
+  int below;
+};
+
 class FaceRasteriser {
  public:
   // pixelSize 0 selects the face's first bitmap strike.
@@ -30,11 +36,14 @@ class FaceRasteriser {
   FaceRasteriser& operator=(const FaceRasteriser&) = delete;
 
   // widthPercent < 100 renders a horizontally condensed outline (hinted at
-  // that width, so the strokes stay on whole pixels).
-  std::optional<RenderedGlyph> render(uint16_t code, int widthPercent = 100);
+  // that width, so the strokes stay on whole pixels). Accents of an outline
+  // glyph that would stick out of `room` are moved, and squeezed if need be,
+  // into the space between the letter and the cell's edge.
+  std::optional<RenderedGlyph> render(uint16_t code, int widthPercent, VerticalRoom room);
 
  private:
   void setSize(int widthPercent);
+  void fitMarks(VerticalRoom room);
 
   FT_Library library_ = nullptr;
   FT_Face face_ = nullptr;

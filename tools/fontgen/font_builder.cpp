@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 #include <stdexcept>
 
 #include "cell_layout.h"
@@ -11,9 +10,6 @@
 namespace fontgen {
 namespace {
 
-// The escape code marks an empty key position in texts; every font that has
-// it shows the same blank cell.
-constexpr uint16_t kEscape = 0x001B;
 // Wide glyphs are condensed in these steps until they fit the font's widest cell.
 constexpr int kCondenseStep = 4;
 constexpr int kNarrowestPercent = 50;
@@ -43,34 +39,24 @@ GlyphBitmap padToWidth(const GlyphBitmap& cell, int width) {
 
 class GlyphMaker {
  public:
-  GlyphMaker(const FontRecipe& recipe, const KeySymbols& keySymbols, BuiltFont& font)
+  GlyphMaker(const FontRecipe& recipe, const DrawnGlyphs& drawn, BuiltFont& font)
       : recipe_(recipe),
-        keySymbols_(keySymbols),
+        drawn_(drawn),
         font_(font),
         face_(recipe.sourceFile, recipe.pixelSize),
         shape_{recipe.height, recipe.baseline},
         spacing_(recipe.sourceKind == SourceKind::BitmapStrike ? Spacing::Cropped : Spacing::Natural) {}
 
   GlyphBitmap make(uint16_t code) {
-    if (auto drawn = drawnSymbol(code)) return *drawn;
+    if (auto it = drawn_.find(code); it != drawn_.end()) return it->second;
     if (isSpace(code)) return blankCell(shape_, recipe_.spaceWidth);
     return padToWidth(rendered(code), recipe_.minWidth);
   }
 
  private:
-  std::optional<GlyphBitmap> drawnSymbol(uint16_t code) const {
-    if (code != kEscape && !recipe_.keySymbols) return std::nullopt;
-    auto it = keySymbols_.find(code);
-    if (it == keySymbols_.end()) return std::nullopt;
-    if (code == kEscape) return blankCell(shape_, it->second.width());
-    if (it->second.height() != recipe_.height)
-      throw std::runtime_error("key symbols drawn for another height");
-    return it->second;
-  }
-
   GlyphBitmap rendered(uint16_t code) {
     for (int percent = 100; percent >= kNarrowestPercent; percent -= kCondenseStep) {
-      auto glyph = face_.render(code, percent);
+      auto glyph = face_.render(code, percent, {recipe_.baseline, recipe_.height - recipe_.baseline});
       if (!glyph) throw std::runtime_error(recipe_.sourceFile + " has no glyph for " + codeName(code));
       CellResult result = placeInCell(*glyph, shape_, spacing_);
       if (result.cell.width() > recipe_.maxWidth) continue;
@@ -87,7 +73,7 @@ class GlyphMaker {
   }
 
   const FontRecipe& recipe_;
-  const KeySymbols& keySymbols_;
+  const DrawnGlyphs& drawn_;
   BuiltFont& font_;
   FaceRasteriser face_;
   CellShape shape_;
@@ -109,9 +95,9 @@ void equaliseDigits(BuiltFont& font) {
 
 }  // namespace
 
-BuiltFont buildFont(const FontRecipe& recipe, const KeySymbols& keySymbols) {
+BuiltFont buildFont(const FontRecipe& recipe, const DrawnGlyphs& drawn) {
   BuiltFont font;
-  GlyphMaker maker(recipe, keySymbols, font);
+  GlyphMaker maker(recipe, drawn, font);
   for (const CodeRange& range : recipe.ranges) {
     BuiltRange built{range, {}};
     for (unsigned code = range.first; code <= range.last; ++code)

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "drawn_glyphs.h"
 #include "font_recipe.h"
 #include "glyph_bitmap.h"
-#include "key_symbols.h"
 
 namespace fontgen {
 
@@ -26,6 +26,7 @@ struct BuiltFont {
 };
 
 // Throws when the face lacks a character or a glyph cannot be fitted.
-BuiltFont buildFont(const FontRecipe& recipe, const KeySymbols& keySymbols);
+// Hand-drawn glyphs replace rendered ones.
+BuiltFont buildFont(const FontRecipe& recipe, const DrawnGlyphs& drawn);
 
 }  // namespace fontgen

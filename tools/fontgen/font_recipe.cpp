@@ -43,11 +43,11 @@ const char* const kDejaVuDescription =
 std::vector<FontRecipe> fontRecipes() {
   return {
       {"FontSmall", "font_small", 8, 7, 5, 0, 2, 9, smallRanges(), SourceKind::BitmapStrike, kMiscFixed,
-       kMiscFixedDescription, 0, 3, false},
+       kMiscFixedDescription, 0, 3, ""},
       {"FontNormal", "font_normal", 20, 16, 10, 13, 4, 23, normalRanges(), SourceKind::Outline, kDejaVu,
-       kDejaVuDescription, 18, 5, true},
+       kDejaVuDescription, 18, 5, "font_normal_drawn.txt"},
       {"FontLarge", "font_large", 32, 26, 15, 20, 4, 24, largeRanges(), SourceKind::Outline, kDejaVu,
-       kDejaVuDescription, 27, 8, false},
+       kDejaVuDescription, 27, 8, "font_large_drawn.txt"},
   };
 }
 

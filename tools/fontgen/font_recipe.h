@@ -33,7 +33,7 @@ struct FontRecipe {
   std::string sourceDescription;  // package and licence, for the file header
   int pixelSize;                  // outline faces only
   int spaceWidth;
-  bool keySymbols;  // the hand-drawn key glyphs are part of the font
+  std::string drawnGlyphs;  // file of hand-drawn glyphs beside the generator, or empty
 };
 
 std::vector<FontRecipe> fontRecipes();

@@ -1,31 +1,28 @@
 // kalvero-fontgen: rasterises the unit's three bitmap fonts into C++ sources.
-//   kalvero-fontgen <output dir> <key symbol file>
+//   kalvero-fontgen <output dir> <drawn glyph dir>
 #include <exception>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
-#include <vector>
 
+#include "drawn_glyphs.h"
 #include "font_builder.h"
 #include "font_recipe.h"
 #include "font_writer.h"
-#include "key_symbols.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::cerr << "usage: kalvero-fontgen <output dir> <key symbol file>\n";
+    std::cerr << "usage: kalvero-fontgen <output dir> <drawn glyph dir>\n";
     return 2;
   }
   const std::string outputDir = argv[1];
+  const std::string drawnDir = argv[2];
   try {
-    // The key symbols are drawn for the cell of the one font that shows them.
-    const std::vector<fontgen::FontRecipe> recipes = fontgen::fontRecipes();
-    int symbolHeight = 0;
-    for (const fontgen::FontRecipe& recipe : recipes)
-      if (recipe.keySymbols) symbolHeight = recipe.height;
-    const fontgen::KeySymbols symbols = fontgen::loadKeySymbols(argv[2], symbolHeight);
-    for (const fontgen::FontRecipe& recipe : recipes) {
-      const fontgen::BuiltFont font = fontgen::buildFont(recipe, symbols);
+    for (const fontgen::FontRecipe& recipe : fontgen::fontRecipes()) {
+      fontgen::DrawnGlyphs drawn;
+      if (!recipe.drawnGlyphs.empty())
+        drawn = fontgen::loadDrawnGlyphs(drawnDir + "/" + recipe.drawnGlyphs, recipe.height);
+      const fontgen::BuiltFont font = fontgen::buildFont(recipe, drawn);
       for (const std::string& warning : font.warnings) std::cerr << "note: " << warning << '\n';
       const std::string path = outputDir + "/" + recipe.fileStem + ".cpp";
       std::ofstream out(path);
