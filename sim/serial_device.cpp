@@ -109,7 +109,8 @@ bool SerialDevice::openPseudoTerminal(const SerialSettings& settings, std::strin
     close();
     return false;
   }
-  if (!SIM_ApplyLineSettings(peerFd_, settings, error) || !SIM_ApplyLineSettings(fd_, settings, error)) {
+  // Line settings belong to the terminal side; the master only passes bytes.
+  if (!SIM_ApplyLineSettings(peerFd_, settings, error)) {
     close();
     return false;
   }
