@@ -93,7 +93,8 @@ void FaceRasteriser::fitMarks(VerticalRoom room) {
   if (!below.empty() && markBottom < floor) placeMark(outline, below, floor, letterBottom - kPixel);
 }
 
-FaceRasteriser::FaceRasteriser(const std::string& path, int pixelSize) : pixelSize_(pixelSize) {
+FaceRasteriser::FaceRasteriser(const std::string& path, int pixelSize, bool autoHint)
+    : pixelSize_(pixelSize), autoHint_(autoHint) {
   if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("cannot start FreeType");
   if (FT_New_Face(library_, path.c_str(), 0, &face_) != 0) throw std::runtime_error("cannot open " + path);
   if (FT_Select_Charmap(face_, FT_ENCODING_UNICODE) != 0)
@@ -121,7 +122,9 @@ std::optional<RenderedGlyph> FaceRasteriser::render(uint16_t code, int widthPerc
   FT_UInt index = FT_Get_Char_Index(face_, code);
   if (index == 0) return std::nullopt;
   setSize(widthPercent);
-  if (FT_Load_Glyph(face_, index, FT_LOAD_MONOCHROME | FT_LOAD_TARGET_MONO) != 0) return std::nullopt;
+  FT_Int32 flags = FT_LOAD_MONOCHROME | FT_LOAD_TARGET_MONO;
+  if (autoHint_) flags |= FT_LOAD_FORCE_AUTOHINT;
+  if (FT_Load_Glyph(face_, index, flags) != 0) return std::nullopt;
   FT_GlyphSlot slot = face_->glyph;
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
     fitMarks(room);

@@ -30,7 +30,9 @@ struct VerticalRoom {
 class FaceRasteriser {
  public:
   // pixelSize 0 selects the face's first bitmap strike.
-  FaceRasteriser(const std::string& path, int pixelSize);
+  // autoHint replaces the face's own hinting by FreeType's auto-hinter,
+  // which keeps the stems of one face at one width.
+  FaceRasteriser(const std::string& path, int pixelSize, bool autoHint);
   ~FaceRasteriser();
   FaceRasteriser(const FaceRasteriser&) = delete;
   FaceRasteriser& operator=(const FaceRasteriser&) = delete;
@@ -48,6 +50,7 @@ class FaceRasteriser {
   FT_Library library_ = nullptr;
   FT_Face face_ = nullptr;
   int pixelSize_;
+  bool autoHint_;
 };
 
 }  // namespace fontgen

@@ -43,7 +43,7 @@ class GlyphMaker {
       : recipe_(recipe),
         drawn_(drawn),
         font_(font),
-        face_(recipe.sourceFile, recipe.pixelSize),
+        face_(recipe.sourceFile, recipe.pixelSize, recipe.autoHint),
         shape_{recipe.height, recipe.baseline},
         spacing_(recipe.sourceKind == SourceKind::BitmapStrike ? Spacing::Cropped : Spacing::Natural) {}
 

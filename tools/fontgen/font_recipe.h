@@ -32,6 +32,7 @@ struct FontRecipe {
   std::string sourceFile;
   std::string sourceDescription;  // package and licence, for the file header
   int pixelSize;                  // outline faces only
+  bool autoHint;                  // outline faces only: FreeType's auto-hinter instead of the face's hints
   int spaceWidth;
   std::string drawnGlyphs;  // file of hand-drawn glyphs beside the generator, or empty
 };
