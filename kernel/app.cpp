@@ -2,6 +2,7 @@
 
 #include "data/display_link.h"
 #include "data/status_record.h"
+#include "gui/core/gui.h"
 #include "kernel/active_object.h"
 #include "kernel/key_task.h"
 #include "kernel/timer_task.h"
@@ -57,6 +58,13 @@ StartKind startKindFromReason() {
   return kStartCold;
 }
 
+// Graphics library with the UTF-8 texts of the unit and its default font.
+void startGraphics() {
+  GUI_Startup();
+  GUI_SelectUtf8();
+  GUI_SelectFont(&FontNormal);
+}
+
 }  // namespace
 
 void APP_MainTask() {
@@ -102,6 +110,7 @@ StartKind APP_Init() {
   const StartKind kind = SYS_Init();
   if (kind != kStartWarm) DAT_ClearStatusRecord();
   if (startHook != nullptr) startHook(kind);
+  startGraphics();
   AO_ClearReady();
   AO_Init(AO_BED);
   return kind;

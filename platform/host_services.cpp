@@ -1,5 +1,7 @@
 #include "platform/host_services.h"
 
+#include "platform/trace.h"
+
 namespace {
 HostServices* installedHost = nullptr;
 }
@@ -7,3 +9,5 @@ HostServices* installedHost = nullptr;
 void HOST_Install(HostServices* host) { installedHost = host; }
 
 HostServices& HOST() { return *installedHost; }
+
+void HostServices::reportError(const char* message) { TRC_Printf("%s", message); }

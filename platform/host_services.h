@@ -84,6 +84,9 @@ class HostServices {
   virtual PanelMemory* panel() = 0;
   // Called by the display driver after every refresh of the panel memory.
   virtual void panelRefreshed() {}
+
+  // Error output of the graphics layer (allocator and UTF-8 faults).
+  virtual void reportError(const char* message);
 };
 
 // The installed host. Set once before the firmware starts.

@@ -34,6 +34,10 @@ void VirtualTimeHost::trace(const char* text) {
   if (listener_ != nullptr) listener_->onTrace(nowMs_, text);
 }
 
+void VirtualTimeHost::reportError(const char* message) {
+  if (listener_ != nullptr) listener_->onError(nowMs_, message);
+}
+
 void VirtualTimeHost::messageBox(const char* text, const char* title) {
   if (listener_ != nullptr) listener_->onMessageBox(text, title);
 }

@@ -23,6 +23,7 @@ class VirtualTimeHost : public HostServices {
     virtual void onSerialTransmit(uint64_t /*timeMs*/, uint8_t /*byte*/) {}
     virtual void onMessageBox(const char* /*text*/, const char* /*title*/) {}
     virtual void onPanelRefreshed(uint64_t /*timeMs*/) {}
+    virtual void onError(uint64_t /*timeMs*/, const char* /*message*/) {}
   };
 
   // `startLocalSeconds` is the local wall-clock time (seconds since 1970) at virtual time 0.
@@ -59,6 +60,7 @@ class VirtualTimeHost : public HostServices {
                               SerialCallbacks callbacks) override;
   void serialSend(int port, uint8_t byte) override;
   void serialStop(int port) override;
+  void reportError(const char* message) override;
   PanelMemory* panel() override { return &panel_; }
   void panelRefreshed() override {
     if (listener_ != nullptr) listener_->onPanelRefreshed(nowMs_);

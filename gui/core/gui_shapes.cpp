@@ -1,0 +1,147 @@
+// Circles, polygons, thick lines and arc bands.
+#include "gui/core/gui_shapes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "gui/core/gui.h"
+#include "gui/core/gui_context.h"
+
+namespace {
+
+constexpr int kMaxCrossings = 12;
+
+// Rounds a value scaled by 1024 to the nearest integer (halves away from zero).
+int unscale(int v) { return v >= 0 ? (v + 512) / 1024 : -((-v + 512) / 1024); }
+
+bool rowVisible(int y) {
+  const GUI_Rect* outer = GUI_Ctx.outerClip;
+  return outer == nullptr || (y >= outer->y0 && y <= outer->y1);
+}
+
+int crossingsAt(const GUI_Point* points, int count, int y, int* xs) {
+  int n = 0;
+  for (int i = 0; i < count && n < kMaxCrossings; ++i) {
+    const GUI_Point& p = points[i];
+    const GUI_Point& q = points[(i + 1) % count];
+    if (p.y == q.y) continue;
+    const int lo = std::min(p.y, q.y);
+    const int hi = std::max(p.y, q.y);
+    // Half-open edges, so that a corner between two edges counts once.
+    if (y < lo || y >= hi) continue;
+    xs[n++] = p.x + (y - p.y) * (q.x - p.x) / (q.y - p.y);
+  }
+  std::sort(xs, xs + n);
+  return n;
+}
+
+}  // namespace
+
+void GUI_FillCircle(int xc, int yc, int r) {
+  const int limit = r * r + r / 2;
+  int x = r;
+  GUI_DrawHorizontal(yc, xc - r, xc + r);
+  for (int y = 1; y <= r * 707 / 1000 + 1; ++y) {
+    if (x * x + y * y > limit) {
+      // The rows beyond the diagonal, one per step of x.
+      GUI_DrawHorizontal(yc + x, xc - y + 1, xc + y - 1);
+      GUI_DrawHorizontal(yc - x, xc - y + 1, xc + y - 1);
+      --x;
+    }
+    GUI_DrawHorizontal(yc + y, xc - x, xc + x);
+    GUI_DrawHorizontal(yc - y, xc - x, xc + x);
+  }
+}
+
+void GUI_DrawCircle(int xc, int yc, int r) {
+  const int limit = r * r + r / 2;
+  int x = r;
+  for (int y = 0; y <= r * 707 / 1000 + 1; ++y) {
+    if (x * x + y * y > limit) --x;
+    if (x < y) break;
+    const int px[8] = {xc + x, xc - x, xc + x, xc - x, xc + y, xc - y, xc + y, xc - y};
+    const int py[8] = {yc + y, yc + y, yc - y, yc - y, yc + x, yc + x, yc - x, yc - x};
+    for (int i = 0; i < 8; ++i) GUI_PutPixel(px[i], py[i]);
+  }
+}
+
+void GUI_DrawPenDot(int x, int y) {
+  if (GUI_Ctx.penSize <= 1) {
+    GUI_PutPixel(x, y);
+  } else {
+    GUI_FillCircle(x, y, (GUI_Ctx.penSize - 1) / 2);
+  }
+}
+
+void GUI_FillPolygon(const GUI_Point* points, int count) {
+  if (count < 3) return;
+  int top = points[0].y;
+  int bottom = points[0].y;
+  for (int i = 1; i < count; ++i) {
+    top = std::min(top, points[i].y);
+    bottom = std::max(bottom, points[i].y);
+  }
+  int xs[kMaxCrossings];
+  for (int y = top; y <= bottom; ++y) {
+    if (!rowVisible(y)) continue;
+    const int n = crossingsAt(points, count, y, xs);
+    for (int i = 0; i + 1 < n; i += 2) GUI_DrawHorizontal(y, xs[i], xs[i + 1]);
+  }
+}
+
+void GUI_DrawThickLine(int x0, int y0, int x1, int y1) {
+  const int pen = GUI_Ctx.penSize;
+  const int across = GUI_AngleOf(x1 - x0, y1 - y0) + 1024;
+  const int ox = unscale(pen * GUI_Cos(across));
+  const int oy = unscale(pen * GUI_Sin(across));
+  // Odd widths split evenly: one half rounds down, the other takes the rest;
+  // the larger half goes to the side whose last scan line the fill leaves out.
+  const int ox1 = ox / 2, ox2 = ox - ox1;
+  const int oy1 = oy / 2, oy2 = oy - oy1;
+  const GUI_Point corners[4] = {
+      {x0 + ox2, y0 + oy2}, {x1 + ox2, y1 + oy2}, {x1 - ox1, y1 - oy1}, {x0 - ox1, y0 - oy1}};
+  GUI_FillPolygon(corners, 4);
+  GUI_DrawPenDot(x0, y0);
+  GUI_DrawPenDot(x1, y1);
+}
+
+void GUI_DrawArcBand(int xc, int yc, int rx, int ry, int a0, int a1) {
+  if (rx <= 0 || ry <= 0) return;
+  while (a0 < 0) {
+    a0 += 360;
+    a1 += 360;
+  }
+  while (a0 >= 360) {
+    a0 -= 360;
+    a1 -= 360;
+  }
+  if (a1 < a0) return;
+  const double half = (GUI_Ctx.penSize + 1.5) / 2;
+  const double meanRadius = (rx + ry) / 2.0;
+  const int reachX = rx + static_cast<int>(half) + 1;
+  const int reachY = ry + static_cast<int>(half) + 1;
+  auto inBand = [&](int dx, int dy) {
+    const double e =
+        std::sqrt(static_cast<double>(dx) * dx / (rx * rx) + static_cast<double>(dy) * dy / (ry * ry));
+    if (std::fabs(e - 1.0) * meanRadius > half) return false;
+    // Angles count anticlockwise from the right, with y growing downwards on screen.
+    double deg = std::atan2(-dy, dx) * 180.0 / std::numbers::pi;
+    if (deg < 0) deg += 360;
+    // Rays at exactly the end angles belong to the arc.
+    constexpr double kSlack = 1e-9;
+    return (deg >= a0 - kSlack && deg <= a1 + kSlack) ||
+           (deg + 360 >= a0 - kSlack && deg + 360 <= a1 + kSlack);
+  };
+  for (int dy = -reachY; dy <= reachY; ++dy) {
+    if (!rowVisible(yc + dy)) continue;
+    int runStart = 0;
+    bool inRun = false;
+    for (int dx = -reachX; dx <= reachX + 1; ++dx) {
+      const bool inside = dx <= reachX && inBand(dx, dy);
+      if (inside && !inRun) runStart = dx;
+      if (!inside && inRun) GUI_DrawHorizontal(yc + dy, xc + runStart, xc + dx - 1);
+      inRun = inside;
+    }
+  }
+}
