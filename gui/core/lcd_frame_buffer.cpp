@@ -52,6 +52,7 @@ void writeBitmapPixel(int x, int y, uint32_t v, int bitsPerPixel, const uint32_t
 }  // namespace
 
 uint32_t LCD_GetPixelIndex(int x, int y) { return FrameBuffer[y][x]; }
+const uint32_t* LCD_GetRow(int y) { return FrameBuffer[y]; }
 void LCD_SetPixelIndex(int x, int y, uint32_t value) { FrameBuffer[y][x] = value; }
 void LCD_XorPixel(int x, int y) { FrameBuffer[y][x] = GUI_INVERT(FrameBuffer[y][x]); }
 

@@ -8,6 +8,8 @@
 #include "gui/core/gui_types.h"
 
 uint32_t LCD_GetPixelIndex(int x, int y);
+// Row y of the frame buffer (LCD_XSIZE values), for whole-row readers.
+const uint32_t* LCD_GetRow(int y);
 void LCD_SetPixelIndex(int x, int y, uint32_t value);
 void LCD_XorPixel(int x, int y);
 // One pixel through the draw mode: inverted in DM_XOR, else the foreground index.

@@ -25,7 +25,8 @@ void LCD_RefreshArea(const GUI_Rect* r) {
   // The rectangle comes from menus: keep the copy inside the panel.
   const GUI_Rect area = GUI_Intersect(*r, kDisplayRect);
   for (int y = area.y0; y <= area.y1; ++y) {
-    for (int x = area.x0; x <= area.x1; ++x) panel->pixels[y][x] = LCD_GetPixelIndex(x, y) != 0 ? 1 : 0;
+    const uint32_t* row = LCD_GetRow(y);
+    for (int x = area.x0; x <= area.x1; ++x) panel->pixels[y][x] = row[x] != 0 ? 1 : 0;
   }
   GUI_TextRunsPublish(*panel);
   panel->modificationCount.fetch_add(1);
