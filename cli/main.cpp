@@ -1,10 +1,12 @@
 // kalvero-cli: the headless runner of the operating unit.
 #include "cli/cli_options.h"
 #include "cli/realtime_run.h"
+#include "cli/start_options.h"
 #include "cli/virtual_run.h"
 
 int main(int argc, char** argv) {
   CliOptions options;
   if (const auto exitCode = CLI_Parse(argc, argv, &options)) return *exitCode;
+  CLI_ApplyAtEveryStart(options.language);
   return options.realtime ? CLI_RunRealtime(options) : CLI_RunVirtual(options);
 }

@@ -2,12 +2,16 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "sim/duration.h"
 #include "sim/junit_report.h"
+#include "sim/panel_checks.h"
+#include "sim/panel_image.h"
 #include "sim/scenario.h"
 #include "sim/scenario_runner.h"
+#include "sim/screen_text.h"
 #include "sim/trace_log.h"
 #include "sim/unit.h"
 #include "sim/virtual_time_host.h"
@@ -33,6 +37,17 @@ bool openTrace(const CliOptions& options, RunOutput* output) {
   return false;
 }
 
+// What --dump-screen and --screenshot ask for at the end of a run.
+int finishScreenOutputs(const CliOptions& options, VirtualTimeHost& host) {
+  if (options.dumpScreen) std::printf("%s", screen_text::dump(*host.panel()).c_str());
+  if (options.screenshotFile.empty()) return 0;
+  const std::string error =
+      panel_image::savePng(panel_image::render(*host.panel(), options.zoom), options.screenshotFile);
+  if (error.empty()) return 0;
+  std::fprintf(stderr, "kalvero-cli: cannot save the screenshot: %s\n", error.c_str());
+  return 2;
+}
+
 }  // namespace
 
 int CLI_RunVirtual(const CliOptions& options) {
@@ -46,9 +61,11 @@ int CLI_RunVirtual(const CliOptions& options) {
   if (!openTrace(options, &output)) return 2;
 
   VirtualTimeHost host(options.startLocalSeconds);
+  const std::string goldenDirectory = std::filesystem::path(options.scenarioFile).parent_path().string();
+  PanelChecks screen(*host.panel(), options.zoom, goldenDirectory);
   std::unique_ptr<ScenarioRunner> runner;
   if (!options.scenarioFile.empty()) {
-    runner = std::make_unique<ScenarioRunner>(host, scenario, nullptr);
+    runner = std::make_unique<ScenarioRunner>(host, scenario, &screen);
     runner->setForward(&output);
     host.setListener(runner.get());
     runner->begin();
@@ -62,10 +79,11 @@ int CLI_RunVirtual(const CliOptions& options) {
   const double wallSeconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
   output.traceLog.close();
+  const int screenResult = finishScreenOutputs(options, host);
 
   if (!runner) {
     std::printf("Ran %s of virtual time in %.3f s.\n", SIM_FormatTimeMs(host.now()).c_str(), wallSeconds);
-    return 0;
+    return screenResult;
   }
   runner->abandon("the run ended (--run-for) before the scenario did");
   if (!options.junitFile.empty() && !SIM_WriteJUnit(options.junitFile, scenario, runner->outcomes(), &error))
@@ -76,5 +94,5 @@ int CLI_RunVirtual(const CliOptions& options) {
   }
   std::printf("PASSED %s: %zu steps, %s of virtual time in %.3f s.\n", scenario.name.c_str(),
               scenario.steps.size(), SIM_FormatTimeMs(host.now()).c_str(), wallSeconds);
-  return 0;
+  return screenResult;
 }

@@ -7,13 +7,10 @@
 
 namespace {
 
-uint8_t pendingResetReason;
-
 void enterSystemReset(Hsm* me, uint8_t reason) {
   AO_Post(AO_DTM, SIG_DTM_TICKS_OFF, 0);
   AO_Post(AO_DIS, SIG_DIS_STOP, 0);
   SYS_SetResetReason(reason);
-  pendingResetReason = reason;
   HSM_Tran(me, &HSM_Top, &BSM_SystemReset);
 }
 
@@ -78,7 +75,7 @@ StateResult BSM_SystemReset(Hsm* /*me*/, const Event* e) {
       SYS_Alive(1);
       return nullptr;
     case SIG_INIT:
-      MEN_DrawResetScreen(pendingResetReason);
+      MEN_DrawResetScreen(SYS_GetResetReason());
       APP_RequestRestart();
       return nullptr;
     case SIG_EXIT:
