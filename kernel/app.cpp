@@ -3,7 +3,6 @@
 #include "data/display_link.h"
 #include "data/status_record.h"
 #include "gui/core/gui.h"
-#include "gui/core/text.h"
 #include "kernel/active_object.h"
 #include "kernel/key_task.h"
 #include "kernel/timer_task.h"
@@ -109,7 +108,6 @@ StartKind SYS_Init() {
 
 StartKind APP_Init() {
   const StartKind kind = SYS_Init();
-  TXT_Init();
   if (kind != kStartWarm) DAT_ClearStatusRecord();
   if (startHook != nullptr) startHook(kind);
   startGraphics();
