@@ -1,5 +1,9 @@
 # Text module: current language, the German table and the lookup in the
 # parameter store's language image.
+target_sources(kalvero_firmware PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_fonts.cpp
+)
 
 # The German table and the delivered parameter store image are packed from
 # the translation files at every build in which one of them changed.
@@ -18,5 +22,6 @@ add_custom_command(
 # The firmware library lives in the top directory; this target carries the
 # generation rule here.
 add_custom_target(kalvero_packed_texts DEPENDS ${KALVERO_GERMAN_TABLE} ${KALVERO_PARAM_STORE_IMAGE})
+set_target_properties(kalvero_packed_texts PROPERTIES POT_FILE ${KALVERO_POT_FILE} PO_FILES "${KALVERO_PO_FILES}")
 add_dependencies(kalvero_firmware kalvero_packed_texts)
 target_sources(kalvero_firmware PRIVATE ${KALVERO_GERMAN_TABLE} ${KALVERO_PARAM_STORE_IMAGE})
