@@ -1,7 +1,7 @@
 #include "kernel/app.h"
 
-#include "data/data_image.h"
 #include "data/display_link.h"
+#include "data/status_record.h"
 #include "gui/core/gui.h"
 #include "gui/core/text.h"
 #include "kernel/active_object.h"
@@ -110,8 +110,7 @@ StartKind SYS_Init() {
 StartKind APP_Init() {
   const StartKind kind = SYS_Init();
   TXT_Init();
-  DAT_SetLanguage(TXT_GetLanguage());
-  DAT_Init(kind);
+  if (kind != kStartWarm) DAT_ClearStatusRecord();
   if (startHook != nullptr) startHook(kind);
   startGraphics();
   AO_ClearReady();
@@ -197,8 +196,7 @@ void APP_ProcessReset() {
   KEY_ProcessReset();
   DTM_ProcessReset();
   TAS_ProcessReset();
-  DAT_ProcessReset();
-  BEL_ProcessReset();
+  DAT_ClearStatusRecord();
   for (AoNumber n = 0; n < kActiveObjectCount; ++n) AO_Init(n);
   AO_ClearReady();
 }
