@@ -1,3 +1,5 @@
+#include "cli/cli_options.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_options.h"
 #include "cli/virtual_run.h"
+#include "sim/panel_image.h"
 
 namespace {
 
@@ -20,8 +22,8 @@ std::optional<int> parse(std::vector<std::string> args, CliOptions* options) {
 
 TEST(CliOptions, UsageErrorsExitWithTwo) {
   const std::vector<std::vector<std::string>> bad = {
-      {},                                       // nothing to do
-      {"--run-for", "ten"},                     // bad duration
+      {},                    // nothing to do
+      {"--run-for", "ten"},  // bad duration
       {"--run-for", "1s", "--clock", "2026-02-30T08:00"},
       {"--run-for", "1s", "--lang", "19"},
       {"--scenario", "/no/such/file.yaml"},
@@ -32,7 +34,8 @@ TEST(CliOptions, UsageErrorsExitWithTwo) {
     EXPECT_EQ(parse(args, &options), 2) << (args.empty() ? "" : args[0]);
   }
   CliOptions options;
-  EXPECT_EQ(parse({"--run-for", "24h", "--clock", "2027-01-31T23:59:30", "--lang", "3"}, &options), std::nullopt);
+  EXPECT_EQ(parse({"--run-for", "24h", "--clock", "2027-01-31T23:59:30", "--lang", "3"}, &options),
+            std::nullopt);
   EXPECT_EQ(*options.runForMs, 86400000u);
   EXPECT_EQ(*options.language, 3);
   EXPECT_EQ(options.startLocalSeconds, *CLI_ParseClock("2027-01-31T23:59:30"));
@@ -48,8 +51,9 @@ std::string readFile(const std::string& path) {
 TEST(CliRun, SameScenarioGivesTheSameTraceAndExitCodes) {
   const std::string dir = ::testing::TempDir();
   const std::string scenario = dir + "/kalvero-determinism.yaml";
-  std::ofstream(scenario) << "name: Determinism\nsteps:\n  - delay: 1s\n  - press: 14\n  - wait-trace: RESTARTING\n"
-                             "  - hold: {key: ok, for: 5s}\n";
+  std::ofstream(scenario)
+      << "name: Determinism\nsteps:\n  - delay: 1s\n  - press: 14\n  - wait-trace: RESTARTING\n"
+         "  - hold: {key: ok, for: 5s}\n";
   std::string traces[2];
   for (int i = 0; i < 2; ++i) {
     CliOptions options;
@@ -74,3 +78,17 @@ TEST(CliRun, SameScenarioGivesTheSameTraceAndExitCodes) {
 }
 
 }  // namespace
+
+TEST(CliRun, ScreenshotMismatchFailsAndWritesADiffPicture) {
+  const std::string dir = ::testing::TempDir();
+  ASSERT_EQ(panel_image::savePng(panel_image::Image(240, 160), dir + "/kalvero-blank.png"), "");
+  const std::string scenario = dir + "/kalvero-compare.yaml";
+  std::ofstream(scenario) << "name: Compare\nsteps:\n  - delay: 1s\n  - press: 14\n  - wait-text: Reset\n"
+                             "  - take-screenshot: {save-to: "
+                          << dir << "/kalvero-actual.png, compare-with: kalvero-blank.png}\n";
+  CliOptions options;
+  options.scenarioFile = scenario;
+  EXPECT_EQ(CLI_RunVirtual(options), 1);
+  const auto diff = panel_image::loadPng(dir + "/kalvero-actual.diff.png", 240, 160);
+  EXPECT_TRUE(diff.image.has_value()) << diff.error;
+}
