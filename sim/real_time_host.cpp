@@ -14,12 +14,16 @@
 
 namespace {
 
-timespec addMilliseconds(timespec t, uint32_t ms) {
-  t.tv_nsec += static_cast<long>(ms % 1000) * 1000000L;
-  t.tv_sec += ms / 1000 + t.tv_nsec / 1000000000L;
+timespec addNanoseconds(timespec t, int64_t ns) {
+  t.tv_nsec += static_cast<long>(ns % 1000000000L);
+  t.tv_sec += static_cast<time_t>(ns / 1000000000L + t.tv_nsec / 1000000000L);
   t.tv_nsec %= 1000000000L;
   return t;
 }
+
+// A faster unit time would wake a tick thread many thousand times a second;
+// instead it wakes at most once a millisecond and delivers the ticks due.
+constexpr int64_t kShortestWakeNs = 1000000;
 
 double toMs(const timespec& t) { return t.tv_sec * 1000.0 + t.tv_nsec / 1e6; }
 
@@ -98,20 +102,37 @@ void RealTimeHost::trace(const char* text) {
 }
 
 void RealTimeHost::delayMs(uint32_t ms) {
+  const auto realDelay = std::chrono::microseconds(uint64_t{ms} * 1000 / static_cast<uint64_t>(speed_.load()));
   std::unique_lock<std::mutex> lock(controlMutex_);
-  controlChanged_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return stopRequested_.load(); });
+  controlChanged_.wait_for(lock, realDelay, [this] { return stopRequested_.load(); });
   controlChanged_.wait(lock, [this] { return !paused_ || stopRequested_; });
 }
 
 uint32_t RealTimeHost::milliseconds() {
-  return static_cast<uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - startTime_)
-          .count());
+  std::lock_guard<std::mutex> lock(speedMutex_);
+  const std::chrono::duration<double, std::milli> sinceAnchor = std::chrono::steady_clock::now() - speedAnchor_;
+  return static_cast<uint32_t>(static_cast<int64_t>(unitAtAnchorMs_ + sinceAnchor.count() * speed_));
+}
+
+void RealTimeHost::setSpeedFactor(int factor) {
+  if (factor < 1) factor = 1;
+  std::lock_guard<std::mutex> lock(speedMutex_);
+  const auto now = std::chrono::steady_clock::now();
+  const std::chrono::duration<double, std::milli> sinceAnchor = now - speedAnchor_;
+  unitAtAnchorMs_ += sinceAnchor.count() * speed_;
+  speedAnchor_ = now;
+  speed_ = factor;
+}
+
+int64_t RealTimeHost::unitTimeAheadMs() {
+  const auto realMs =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - startTime_).count();
+  return static_cast<int64_t>(milliseconds()) - realMs;
 }
 
 HostLocalTime RealTimeHost::localTime() {
   if (options_.fixedStartClock) return {options_.startLocalSeconds + milliseconds() / 1000, 0, false};
-  const time_t now = std::time(nullptr);
+  const time_t now = std::time(nullptr) + static_cast<time_t>(unitTimeAheadMs() / 1000);
   tm local{};
   localtime_r(&now, &local);
   // The firmware adds an hour itself while daylight saving is in effect.
@@ -163,14 +184,22 @@ void RealTimeHost::stopTickThreads() {
 }
 
 void RealTimeHost::tickThread(int source) {
-  const uint32_t period = kTickPeriodMs[source];
-  const bool measured = static_cast<TickSource>(source) == TickSource::Tick20ms;
+  const int64_t periodNs = int64_t{kTickPeriodMs[source]} * 1000000;
+  const bool keyScan = static_cast<TickSource>(source) == TickSource::Tick20ms;
   timespec next{};
   clock_gettime(CLOCK_MONOTONIC, &next);
   double lastMs = -1;
   double sumPeriods = 0;
   while (!ticksStopping_ && !stopRequested_) {
-    next = addMilliseconds(next, period);
+    const int speed = speed_;
+    int64_t stepNs = periodNs / speed;
+    int ticksDue = 1;
+    if (stepNs < kShortestWakeNs) {
+      ticksDue = static_cast<int>((kShortestWakeNs + stepNs - 1) / stepNs);
+      stepNs *= ticksDue;
+    }
+    const bool measured = keyScan && speed == 1;
+    next = addNanoseconds(next, stepNs);
     clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr);
     if (paused_) {
       if (!waitWhilePaused()) break;
@@ -188,11 +217,13 @@ void RealTimeHost::tickThread(int source) {
         sumPeriods += periodMs;
         ++keyScanStats_.count;
         keyScanStats_.meanPeriodMs = sumPeriods / static_cast<double>(keyScanStats_.count);
-        keyScanStats_.maxDeviationMs = std::max(keyScanStats_.maxDeviationMs, std::fabs(periodMs - period));
+        keyScanStats_.maxDeviationMs =
+            std::max(keyScanStats_.maxDeviationMs, std::fabs(periodMs - static_cast<double>(periodNs) / 1e6));
       }
       lastMs = nowMs;
     }
-    tickCallback_(static_cast<TickSource>(source));
+    for (int i = 0; i < ticksDue && !ticksStopping_ && !stopRequested_; ++i)
+      tickCallback_(static_cast<TickSource>(source));
   }
 }
 

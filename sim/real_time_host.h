@@ -61,6 +61,10 @@ class RealTimeHost : public HostServices {
   // From the host's window thread.
   void setHardkey(uint8_t hardkey, bool pressed);
   const std::string& servicePortPath() const { return servicePortPath_; }
+  // Unit time runs `factor` times faster than real time (1 = real time):
+  // tick periods and delays shrink, the unit's clock follows. Any thread.
+  void setSpeedFactor(int factor);
+  int speedFactor() const { return speed_; }
   TickStatistics keyScanStatistics() const;
 
   // HostServices
@@ -104,6 +108,8 @@ class RealTimeHost : public HostServices {
   void stopTickThreads();
   void stopSerial(int port);
   void log(const std::string& message);
+  // Unit time in milliseconds minus real time since start.
+  int64_t unitTimeAheadMs();
 
   static constexpr int kPorts = 2;
 
@@ -133,4 +139,10 @@ class RealTimeHost : public HostServices {
   std::string servicePortPath_;
 
   std::chrono::steady_clock::time_point startTime_ = std::chrono::steady_clock::now();
+
+  // Unit time = unitAtAnchorMs_ + (now - speedAnchor_) * speed_.
+  std::atomic<int> speed_{1};
+  std::mutex speedMutex_;
+  std::chrono::steady_clock::time_point speedAnchor_ = startTime_;
+  double unitAtAnchorMs_ = 0;
 };

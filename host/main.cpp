@@ -1,0 +1,48 @@
+// kalvero-sim: the operating unit of the Kalvero 200 KM3D on the desktop.
+#include <QApplication>
+#include <QTimer>
+
+#include "host/host_log.h"
+#include "host/host_options.h"
+#include "host/sim_host.h"
+#include "host/start_language.h"
+
+int main(int argc, char** argv) {
+  HostOptions options;
+  if (auto exitCode = HOST_ParseOptions(argc, argv, &options)) return *exitCode;
+
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("kalvero-sim");
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  SimHost::Config config;
+  SIM_ConfigureApplication(config.settings);
+  if (options.frameWindow) config.settings.lcdX = config.settings.lcdY = -1;
+  config.settings.zoom = options.zoom;
+  config.settings.messageBoxes = options.messageBoxesWanted();
+  config.speed = options.speed;
+  config.traceToStderr = options.trace;
+  config.servicePort = options.servicePort;
+
+  HostLog log;
+  HOST_SetStartLanguage(options.language);
+  SimHost host(config, log);
+  if (options.language && !HOST_CanSetLanguage())
+    log.warning("--lang: the text module of this build cannot switch languages");
+
+  QWidget* window = host.mainWindow();
+  QObject::connect(&application, &QApplication::lastWindowClosed, &application, &QApplication::quit);
+  window->show();
+  host.restart();
+
+  if (options.quitAfterMs) {
+    QTimer::singleShot(*options.quitAfterMs, &application, [&] {
+      if (!options.grabFile.empty()) window->grab().save(QString::fromStdString(options.grabFile), "PNG");
+      application.quit();
+    });
+  }
+  const int exitCode = application.exec();
+  host.app().stop();
+  log.closeErrorFile();
+  return exitCode;
+}
