@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/cpu_timer.h"
 #include "platform/trace.h"
 #include "sim/unit.h"
 
@@ -24,6 +25,10 @@ timespec addNanoseconds(timespec t, int64_t ns) {
 // A faster unit time would wake a tick thread many thousand times a second;
 // instead it wakes at most once a millisecond and delivers the ticks due.
 constexpr int64_t kShortestWakeNs = 1000000;
+// The 1 ms routine only counts, so its thread wakes every 10 ms and hands the
+// elapsed milliseconds over in one batch: a thousand wake-ups a second would
+// cost more CPU than the whole rest of the idle unit.
+constexpr int64_t kCountingWakeNs = 10000000;
 
 double toMs(const timespec& t) { return t.tv_sec * 1000.0 + t.tv_nsec / 1e6; }
 
@@ -186,6 +191,8 @@ void RealTimeHost::stopTickThreads() {
 void RealTimeHost::tickThread(int source) {
   const int64_t periodNs = int64_t{kTickPeriodMs[source]} * 1000000;
   const bool keyScan = static_cast<TickSource>(source) == TickSource::Tick20ms;
+  const bool countingOnly = static_cast<TickSource>(source) == TickSource::Tick1ms;
+  const int64_t shortestWakeNs = countingOnly ? kCountingWakeNs : kShortestWakeNs;
   timespec next{};
   clock_gettime(CLOCK_MONOTONIC, &next);
   double lastMs = -1;
@@ -194,8 +201,8 @@ void RealTimeHost::tickThread(int source) {
     const int speed = speed_;
     int64_t stepNs = periodNs / speed;
     int ticksDue = 1;
-    if (stepNs < kShortestWakeNs) {
-      ticksDue = static_cast<int>((kShortestWakeNs + stepNs - 1) / stepNs);
+    if (stepNs < shortestWakeNs) {
+      ticksDue = static_cast<int>((shortestWakeNs + stepNs - 1) / stepNs);
       stepNs *= ticksDue;
     }
     const bool measured = keyScan && speed == 1;
@@ -221,6 +228,10 @@ void RealTimeHost::tickThread(int source) {
             std::max(keyScanStats_.maxDeviationMs, std::fabs(periodMs - static_cast<double>(periodNs) / 1e6));
       }
       lastMs = nowMs;
+    }
+    if (countingOnly) {
+      tim_timer1msBatch(static_cast<uint32_t>(ticksDue));
+      continue;
     }
     for (int i = 0; i < ticksDue && !ticksStopping_ && !stopRequested_; ++i)
       tickCallback_(static_cast<TickSource>(source));
