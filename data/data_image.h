@@ -92,8 +92,8 @@ enum LocalByte : uint8_t {
   kLocalEventSuppress,  // status byte 7 bit 5
   kLocalLanguage,       // language of the shown texts
   kLocalContrast,       // display contrast setting
-  kLocalBrightness1,    // operating brightness of the backlight
-  kLocalBrightness2,    // screen-saver brightness of the backlight
+  kLocalBrightness1,    // brightness value 1: screen-saver level of the backlight
+  kLocalBrightness2,    // brightness value 2: operating level of the backlight
   kLocalSize = 32       // room for further local values
 };
 
@@ -161,6 +161,8 @@ void DAT_SetForCircuit(DatCircuitField field, uint32_t value);
 // Clears the image and loads the demonstration data set unless the start
 // is a warm restart, which keeps everything.
 void DAT_Init(StartKind kind);
+// Zeroes the whole image, local state included, as at process start.
+void DAT_ProcessReset();
 
 // Makes circuit c current when it is current already or none is: its record
 // becomes the current circuit record, its status group the current-circuit
@@ -221,6 +223,14 @@ void DAT_SetCircuitName(uint8_t circuit, const uint16_t* units, uint8_t count, u
 // characters of 16 bits, low byte first. Part 1 starts a new name.
 void DAT_StoreCircuitNamePart(uint8_t circuit, uint8_t part, const uint8_t* characters, uint8_t count,
                               uint8_t language);
+
+// Texts that the names of circuits 1 and 2 replace.
+constexpr uint16_t kCircuitNameText1 = 116;
+constexpr uint16_t kCircuitNameText2 = 117;
+// The name for text 116 or 117 (its kCircuitNameLength code units) when one
+// is stored and was entered in the language shown; nullptr otherwise. The
+// text module asks this first.
+const uint16_t* DAT_CircuitNameForText(uint16_t id);
 
 // Language of the shown texts, as the circuit names compare it.
 void DAT_SetLanguage(uint8_t language);

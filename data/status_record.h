@@ -1,11 +1,13 @@
-// The controller's status record in the data image (bytes set by the
-// display link; the simulation keys set bits of byte 5 directly).
+// The controller's status record in the data image: written by the display
+// link after each status object and, in the simulation, by the special
+// hardkeys that raise and clear single status bits.
 #pragma once
 
 #include <cstdint>
 
-constexpr int kStatusRecordSize = 8;
+#include "data/data_image.h"
 
+// Sets or clears one bit; bytes and bits outside the record are ignored.
 void DAT_SetStatusBit(uint8_t byteIndex, uint8_t bit, bool on);
 uint8_t DAT_GetStatusByte(uint8_t byteIndex);
 void DAT_ClearStatusRecord();

@@ -1,7 +1,7 @@
 #include "kernel/app.h"
 
+#include "data/data_image.h"
 #include "data/display_link.h"
-#include "data/status_record.h"
 #include "gui/core/gui.h"
 #include "gui/core/text.h"
 #include "kernel/active_object.h"
@@ -110,7 +110,8 @@ StartKind SYS_Init() {
 StartKind APP_Init() {
   const StartKind kind = SYS_Init();
   TXT_Init();
-  if (kind != kStartWarm) DAT_ClearStatusRecord();
+  DAT_SetLanguage(TXT_GetLanguage());
+  DAT_Init(kind);
   if (startHook != nullptr) startHook(kind);
   startGraphics();
   AO_ClearReady();
@@ -196,7 +197,8 @@ void APP_ProcessReset() {
   KEY_ProcessReset();
   DTM_ProcessReset();
   TAS_ProcessReset();
-  DAT_ClearStatusRecord();
+  DAT_ProcessReset();
+  BEL_ProcessReset();
   for (AoNumber n = 0; n < kActiveObjectCount; ++n) AO_Init(n);
   AO_ClearReady();
 }

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "data/status_record.h"
+#include "data/data_fields.h"
 #include "kernel/active_object.h"
 #include "kernel/key_codes.h"
 #include "platform/host_services.h"
@@ -28,8 +28,8 @@ void withKeyboardLock(F&& f) {
   f();
 }
 
-void setStatusBitAndNotify(uint8_t bit, bool on) {
-  DAT_SetStatusBit(5, bit, on);
+void setStatusBitAndNotify(DatField bit, bool on) {
+  DAT_Set(bit, on ? 1 : 0);
   AO_Post(AO_BED, SIG_DATA_STATUS, 0);
 }
 
@@ -43,11 +43,11 @@ void runSpecialKey(uint8_t hardkey) {
       break;
     case 15:
     case 16:
-      setStatusBitAndNotify(0, hardkey == 15);
+      setStatusBitAndNotify(df::BurnerParametrisation, hardkey == 15);
       break;
     case 17:
     case 18:
-      setStatusBitAndNotify(1, hardkey == 17);
+      setStatusBitAndNotify(df::Calibration, hardkey == 17);
       break;
     case 31:
       AO_Post(AO_BED, SIG_KEY12_PRESS, 0);
