@@ -55,23 +55,23 @@ extern const GUI_Bitmap SYM_Stoerung58;  // ringing bell: fault message
 extern const GUI_Bitmap SYM_Wartung58;  // spanner with a clock: maintenance message
 
 // Busy animation: 17 frames of 36 x 36, centred at (119, 79)
-extern const GUI_Bitmap SYM_Warten1_36;  // turning arc, frame 1
-extern const GUI_Bitmap SYM_Warten2_36;  // turning arc, frame 2
-extern const GUI_Bitmap SYM_Warten3_36;  // turning arc, frame 3
-extern const GUI_Bitmap SYM_Warten4_36;  // turning arc, frame 4
-extern const GUI_Bitmap SYM_Warten5_36;  // turning arc, frame 5
-extern const GUI_Bitmap SYM_Warten6_36;  // turning arc, frame 6
-extern const GUI_Bitmap SYM_Warten7_36;  // turning arc, frame 7
-extern const GUI_Bitmap SYM_Warten8_36;  // turning arc, frame 8
-extern const GUI_Bitmap SYM_Warten9_36;  // turning arc, frame 9
-extern const GUI_Bitmap SYM_Warten10_36;  // turning arc, frame 10
-extern const GUI_Bitmap SYM_Warten11_36;  // turning arc, frame 11
-extern const GUI_Bitmap SYM_Warten12_36;  // turning arc, frame 12
-extern const GUI_Bitmap SYM_Warten13_36;  // turning arc, frame 13
-extern const GUI_Bitmap SYM_Warten14_36;  // turning arc, frame 14
-extern const GUI_Bitmap SYM_Warten15_36;  // turning arc, frame 15
-extern const GUI_Bitmap SYM_Warten16_36;  // turning arc, frame 16
-extern const GUI_Bitmap SYM_Warten17_36;  // turning arc, frame 17
+extern const GUI_Bitmap SYM_Warten1_36;  // dot running round a ring, frame 1
+extern const GUI_Bitmap SYM_Warten2_36;  // dot running round a ring, frame 2
+extern const GUI_Bitmap SYM_Warten3_36;  // dot running round a ring, frame 3
+extern const GUI_Bitmap SYM_Warten4_36;  // dot running round a ring, frame 4
+extern const GUI_Bitmap SYM_Warten5_36;  // dot running round a ring, frame 5
+extern const GUI_Bitmap SYM_Warten6_36;  // dot running round a ring, frame 6
+extern const GUI_Bitmap SYM_Warten7_36;  // dot running round a ring, frame 7
+extern const GUI_Bitmap SYM_Warten8_36;  // dot running round a ring, frame 8
+extern const GUI_Bitmap SYM_Warten9_36;  // dot running round a ring, frame 9
+extern const GUI_Bitmap SYM_Warten10_36;  // dot running round a ring, frame 10
+extern const GUI_Bitmap SYM_Warten11_36;  // dot running round a ring, frame 11
+extern const GUI_Bitmap SYM_Warten12_36;  // dot running round a ring, frame 12
+extern const GUI_Bitmap SYM_Warten13_36;  // dot running round a ring, frame 13
+extern const GUI_Bitmap SYM_Warten14_36;  // dot running round a ring, frame 14
+extern const GUI_Bitmap SYM_Warten15_36;  // dot running round a ring, frame 15
+extern const GUI_Bitmap SYM_Warten16_36;  // dot running round a ring, frame 16
+extern const GUI_Bitmap SYM_Warten17_36;  // dot running round a ring, frame 17
 
 // Fan speed dialog: bar-end pointers, 11 x 8; stage 1 above the bar, stage 2 below
 extern const GUI_Bitmap SYM_ZeigerStufe1_11x8;  // outlined pointer down: stage 1
