@@ -4,6 +4,8 @@
 
 #include "data/data_fields.h"
 #include "data/param_store.h"
+#include "gui/core/text.h"
+#include "kernel/app.h"
 #include "tests/data/data_image_fixture.h"
 
 namespace {
@@ -83,6 +85,24 @@ TEST_F(Init, DefaultSwitchingTimesUseOnePeriodADay) {
           EXPECT_EQ(DAT_GetSwitchingTime(circuit, program, day, period, 1), kNoTime);
         }
       }
+}
+
+TEST_F(Init, StartUpKeepsTheImageOnlyOverADailyRestart) {
+  const auto startWithReason = [](uint8_t reason) {
+    SYS_SetResetReason(reason);
+    const StartKind kind = APP_Init();
+    __enable_interrupt();
+    return kind;
+  };
+  startWithReason(0);
+  EXPECT_EQ(DAT_GetLanguage(), kStartLanguage);  // the language shown is copied in
+  EXPECT_EQ(DAT_Get(df::Circuit2Present), 2u);
+  scribble(DatBlock::Job16);
+  EXPECT_EQ(startWithReason(kResetDaily), kStartWarm);
+  EXPECT_EQ(DAT_Get(DAT_Byte(DatBlock::Job16, 0)), 0xA5u);
+  EXPECT_EQ(startWithReason(kResetController), kStartControllerReset);
+  EXPECT_EQ(DAT_Get(DAT_Byte(DatBlock::Job16, 0)), 0u);
+  EXPECT_EQ(DAT_Get(df::Circuit2Present), 2u);
 }
 
 using Fields = DataImageTest;
