@@ -51,6 +51,7 @@ void AO_ClearReady() { ready = 0; }
 void AO_Start(AoNumber n, StateHandler first, uint32_t par) { HSM_InitTran(&objects[n].hsm, first, par); }
 
 bool AO_Post(AoNumber n, Signal sig, uint32_t par) {
+  if (n >= kActiveObjectCount) return false;  // no such object: dropped like a full queue
   ActiveObject& ao = objects[n];
   bool queued = false;
   __disable_interrupt();
@@ -69,6 +70,7 @@ bool AO_Post(AoNumber n, Signal sig, uint32_t par) {
 void AO_Purge(AoNumber n, Signal sig) { AO_PurgeRange(n, sig, sig); }
 
 void AO_PurgeRange(AoNumber n, Signal lo, Signal hi) {
+  if (n >= kActiveObjectCount) return;
   ActiveObject& ao = objects[n];
   __disable_interrupt();
   uint8_t index = ao.readIndex;
