@@ -57,6 +57,9 @@ std::optional<int> CLI_Parse(int argc, char** argv, CliOptions* options) {
   app.add_option("--screenshot", options->screenshotFile, "Save the final panel as a PNG file");
   app.add_flag("--tick-stats", options->tickStatistics,
                "Real time only: print the 20 ms key scan's timing at the end");
+  app.add_flag("--controller", options->controller,
+               "Connect the simulated boiler controller to the unit's bus (default: no controller, "
+               "demonstration data only)");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -18,6 +18,7 @@ struct CliOptions {
   bool dumpScreen = false;
   std::string screenshotFile;
   bool tickStatistics = false;
+  bool controller = false;
 };
 
 // Parses the command line. Returns an exit code to leave with at once

@@ -2,8 +2,10 @@
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <thread>
 
+#include "sim/controller/controller_thread.h"
 #include "sim/real_time_host.h"
 #include "sim/trace_log.h"
 
@@ -39,6 +41,9 @@ int CLI_RunRealtime(const CliOptions& options) {
   std::signal(SIGINT, onSignal);
   std::signal(SIGTERM, onSignal);
   host.start();
+  simctl::SimController controller;
+  std::unique_ptr<simctl::ControllerThread> controllerThread;
+  if (options.controller) controllerThread = std::make_unique<simctl::ControllerThread>(controller, host);
   const auto started = std::chrono::steady_clock::now();
   while (interrupted == 0 && host.running()) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -46,6 +51,7 @@ int CLI_RunRealtime(const CliOptions& options) {
         std::chrono::steady_clock::now() - started >= std::chrono::milliseconds(*options.runForMs))
       break;
   }
+  controllerThread.reset();
   host.stop();
   hostPointer = nullptr;
   traceLog.close();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "sim/controller/sim_controller.h"
 #include "sim/duration.h"
 #include "sim/junit_report.h"
 #include "sim/panel_checks.h"
@@ -63,10 +64,16 @@ int CLI_RunVirtual(const CliOptions& options) {
   VirtualTimeHost host(options.startLocalSeconds);
   const std::string goldenDirectory = std::filesystem::path(options.scenarioFile).parent_path().string();
   PanelChecks screen(*host.panel(), options.zoom, goldenDirectory);
+  std::unique_ptr<simctl::SimController> controller;
+  if (options.controller) {
+    controller = std::make_unique<simctl::SimController>();
+    controller->attachTo(host);
+  }
   std::unique_ptr<ScenarioRunner> runner;
   if (!options.scenarioFile.empty()) {
     runner = std::make_unique<ScenarioRunner>(host, scenario, &screen);
     runner->setForward(&output);
+    runner->setController(controller.get());
     host.setListener(runner.get());
     runner->begin();
   } else {

@@ -39,6 +39,11 @@ Transmission tx;
 uint8_t flags;
 bool linkActive;
 uint32_t lastFrameTime;
+// The tick count is read through the interrupt-routine frame, which the bus
+// routine already holds: the routine only counts frame ends, and the
+// application thread turns a new count into the time of the last frame.
+uint32_t frameEnds;
+uint32_t frameEndsSeen;
 uint8_t errorCount;
 
 void busSignal() {}
@@ -124,7 +129,7 @@ bool DIS_MoreToTransmit() { return tx.position <= tx.sendingLength + 1; }
 void DIS_FrameEnd(uint8_t kind) {
   if (kind == kDisFrameEndRead) chooseReadAnswer(rx.byteIndex > 0 ? rx.length : 0);
   rx.byteIndex = 0;
-  lastFrameTime = DTM_GetTicks100ms();
+  ++frameEnds;
   errorCount = 0;
   linkActive = true;
 }
@@ -167,8 +172,23 @@ void DIS_ClearFlags(uint8_t bits) {
 
 bool DIS_IsLinkActive() { return linkActive; }
 void DIS_SetLinkActive(bool active) { linkActive = active; }
-uint32_t DIS_GetLastFrameTime() { return lastFrameTime; }
-void DIS_TouchLastFrameTime() { lastFrameTime = DTM_GetTicks100ms(); }
+uint32_t DIS_GetLastFrameTime() {
+  __disable_interrupt();
+  const uint32_t ends = frameEnds;
+  __enable_interrupt();
+  if (ends != frameEndsSeen) {
+    frameEndsSeen = ends;
+    lastFrameTime = DTM_GetTicks100ms();
+  }
+  return lastFrameTime;
+}
+
+void DIS_TouchLastFrameTime() {
+  __disable_interrupt();
+  frameEndsSeen = frameEnds;
+  __enable_interrupt();
+  lastFrameTime = DTM_GetTicks100ms();
+}
 uint8_t DIS_GetErrorCount() { return errorCount; }
 void DIS_CountLinkError() { ++errorCount; }
 

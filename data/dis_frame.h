@@ -36,6 +36,8 @@ void DIS_ClearFlags(uint8_t bits);
 
 bool DIS_IsLinkActive();
 void DIS_SetLinkActive(bool active);
+// Time (100 ms ticks) of the last frame end, as the application thread
+// last noticed it; call it from the application thread only.
 uint32_t DIS_GetLastFrameTime();
 void DIS_TouchLastFrameTime();
 uint8_t DIS_GetErrorCount();

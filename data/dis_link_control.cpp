@@ -66,7 +66,8 @@ void DIS_StopLink() {
 
 void DIS_Supervise() {
   if (!DIS_IsLinkActive()) return;
-  if (DTM_GetTicks100ms() - DIS_GetLastFrameTime() <= kDisSilenceTicks) return;
+  const uint32_t lastFrame = DIS_GetLastFrameTime();
+  if (DTM_GetTicks100ms() - lastFrame <= kDisSilenceTicks) return;
   const bool resetBefore = DIS_GetErrorCount() != 0;
   DIS_LinkReset();
   if (resetBefore) AO_Post(AO_BED, SIG_BED_ERROR_RESET, kResetLinkSupervision);

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/key_port.h"
+#include "sim/controller/sim_controller.h"
 #include "sim/duration.h"
 
 namespace {
@@ -40,6 +41,8 @@ constexpr StepKeyword kStepKeywords[] = {
     {"expect-text", StepKind::ExpectText},
     {"expect-no-text", StepKind::ExpectNoText},
     {"wait-text", StepKind::WaitText},
+    {"controller", StepKind::Controller},
+    {"expect-controller", StepKind::ExpectController},
 };
 
 // Reports a problem with the position of the node it concerns.
@@ -127,6 +130,43 @@ void readTextStep(const YAML::Node& value, ScenarioStep* step, bool withTimeout,
   }
 }
 
+bool boolOf(const YAML::Node& node) {
+  const std::string text = scalarOf(node, "switch");
+  if (text == "on" || text == "true" || text == "yes") return true;
+  if (text == "off" || text == "false" || text == "no") return false;
+  throw ParseError(node, "bad switch value '" + text + "' (on or off)");
+}
+
+// `controller: {fault: on, silent: true}`
+void readControllerSwitches(const YAML::Node& value, ScenarioStep* step) {
+  if (!value.IsMap() || value.size() == 0)
+    throw ParseError(value, "controller takes a map such as {fault: on}");
+  for (const auto& field : value) {
+    const std::string name = field.first.as<std::string>();
+    if (!simctl::SimController::isSwitch(name))
+      throw ParseError(field.first, "unknown controller switch '" + name + "' (use " +
+                                        simctl::SimController::switchNames() + ")");
+    step->switches.emplace_back(name, boolOf(field.second));
+  }
+}
+
+// `expect-controller: {room-setpoint-hc1: 21.5}`
+void readControllerValues(const YAML::Node& value, ScenarioStep* step) {
+  if (!value.IsMap() || value.size() == 0)
+    throw ParseError(value, "expect-controller takes a map such as {room-setpoint-hc1: 21.5}");
+  for (const auto& field : value) {
+    const std::string name = field.first.as<std::string>();
+    if (!simctl::SimController::isValue(name))
+      throw ParseError(field.first, "unknown controller value '" + name + "' (use " +
+                                        simctl::SimController::valueNames() + ")");
+    const std::string text = scalarOf(field.second, "value");
+    char* end = nullptr;
+    const double number = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || *end != 0) throw ParseError(field.second, "bad number '" + text + "'");
+    step->values.emplace_back(name, number);
+  }
+}
+
 void readStep(const std::string& keyword, const YAML::Node& value, ScenarioStep* step) {
   switch (step->kind) {
     case StepKind::Delay:
@@ -191,6 +231,12 @@ void readStep(const std::string& keyword, const YAML::Node& value, ScenarioStep*
       if (value["compare-with"]) step->compareWith = scalarOf(value["compare-with"], "compare-with");
       if (step->saveTo.empty() && step->compareWith.empty())
         throw ParseError(value, "take-screenshot needs save-to or compare-with");
+      return;
+    case StepKind::Controller:
+      readControllerSwitches(value, step);
+      return;
+    case StepKind::ExpectController:
+      readControllerValues(value, step);
       return;
   }
 }
@@ -299,6 +345,18 @@ std::string ScenarioStep::describe() const {
       return keyword + ": hardkey " + std::to_string(hardkey);
     case StepKind::Delay:
       return keyword + ": " + std::to_string(durationMs) + " ms";
+    case StepKind::Controller:
+    case StepKind::ExpectController: {
+      std::string list;
+      for (const auto& [name, on] : switches)
+        list += (list.empty() ? "" : ", ") + name + (on ? ": on" : ": off");
+      for (const auto& [name, v] : values) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%g", v);
+        list += (list.empty() ? "" : ", ") + name + ": " + number;
+      }
+      return keyword + ": {" + list + "}";
+    }
   }
   return keyword;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 enum class StepKind {
@@ -19,6 +20,8 @@ enum class StepKind {
   ExpectText,
   ExpectNoText,
   WaitText,
+  Controller,
+  ExpectController,
 };
 
 struct ScenarioStep {
@@ -33,6 +36,9 @@ struct ScenarioStep {
   std::vector<uint8_t> bytes;
   std::string saveTo;
   std::string compareWith;
+  // controller: switches to set; expect-controller: values to compare.
+  std::vector<std::pair<std::string, bool>> switches;
+  std::vector<std::pair<std::string, double>> values;
 
   // "press: ok", "wait-trace: \"x\"" ... as shown in reports.
   std::string describe() const;

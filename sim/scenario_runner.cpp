@@ -1,6 +1,7 @@
 #include "sim/scenario_runner.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "sim/duration.h"
@@ -8,6 +9,8 @@
 namespace {
 constexpr size_t kTraceTailShown = 400;
 constexpr size_t kTraceKeptBehind = 1 << 20;
+// Temperatures come in half degrees: anything closer is the same value.
+constexpr double kControllerTolerance = 0.01;
 
 std::string printable(const std::string& text) {
   std::string out;
@@ -158,6 +161,28 @@ bool ScenarioRunner::runStep(const ScenarioStep& step) {
       if (screen_ != nullptr && screen_->hasText(step.text, step.requireInverted)) return true;
       waitFor(Waiting::Text, step.durationMs);
       return false;
+    case StepKind::Controller:
+    case StepKind::ExpectController:
+      return runControllerStep(step);
+  }
+  return true;
+}
+
+bool ScenarioRunner::runControllerStep(const ScenarioStep& step) {
+  if (controller_ == nullptr) {
+    fail("no simulated controller is connected (run with --controller)");
+    return false;
+  }
+  for (const auto& [name, on] : step.switches) controller_->set(name, on);
+  for (const auto& [name, expected] : step.values) {
+    double actual = 0;
+    controller_->value(name, &actual);
+    if (std::fabs(actual - expected) > kControllerTolerance) {
+      char message[128];
+      std::snprintf(message, sizeof message, "the controller's %s is %g", name.c_str(), actual);
+      fail(message);
+      return false;
+    }
   }
   return true;
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/controller/sim_controller.h"
 #include "sim/scenario.h"
 #include "sim/virtual_time_host.h"
 
@@ -48,6 +49,8 @@ class ScenarioRunner : public VirtualTimeHost::Listener {
 
   // Everything else the runner hears from the host goes on to this listener.
   void setForward(VirtualTimeHost::Listener* forward) { forward_ = forward; }
+  // The simulated controller that the controller steps talk to (none: they fail).
+  void setController(simctl::SimController* controller) { controller_ = controller; }
 
   void onTrace(uint64_t timeMs, const char* text) override;
   void onSerialTransmit(uint64_t timeMs, uint8_t byte) override;
@@ -64,6 +67,7 @@ class ScenarioRunner : public VirtualTimeHost::Listener {
   void fail(const std::string& message);
   void waitFor(Waiting what, uint64_t timeoutMs);
   void resumeLater();
+  bool runControllerStep(const ScenarioStep& step);
   bool consumeTrace(const std::string& text);
   bool consumeSerial(const std::vector<uint8_t>& bytes);
   std::string unconsumedTraceTail() const;
@@ -74,6 +78,7 @@ class ScenarioRunner : public VirtualTimeHost::Listener {
   const Scenario& scenario_;
   ScreenChecks* screen_;
   VirtualTimeHost::Listener* forward_ = nullptr;
+  simctl::SimController* controller_ = nullptr;
 
   size_t current_ = 0;
   std::vector<StepOutcome> outcomes_;

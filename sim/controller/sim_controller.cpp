@@ -110,6 +110,24 @@ const char* SimController::valueNames() {
          "outdoor-temperature, hot-water-temperature, burner, contrast, language, reset-reason, commands";
 }
 
+bool SimController::isSwitch(const std::string& name) {
+  if (name == "silent") return true;
+  for (const Switch& s : kSwitches)
+    if (name == s.name) return true;
+  return false;
+}
+
+const char* SimController::switchNames() {
+  return "fault, maintenance, daily-restart, reset-request, lockout, calibration, parametrisation, filling, "
+         "venting, flue-gas-check, commissioning, silent";
+}
+
+bool SimController::isValue(const std::string& name) {
+  static const SimController probe;
+  double ignored = 0;
+  return probe.value(name, &ignored);
+}
+
 bool SimController::value(const std::string& name, double* out) const {
   std::lock_guard<std::mutex> lock(mutex_);
   const PlantModel& m = model_;

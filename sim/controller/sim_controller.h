@@ -50,6 +50,9 @@ class SimController {
   // Temperatures in degrees Celsius. False for an unknown name.
   bool value(const std::string& name, double* out) const;
   static const char* valueNames();
+  static bool isValue(const std::string& name);
+  static bool isSwitch(const std::string& name);
+  static const char* switchNames();
 
   bool silent() const { return silent_; }
   Statistics statistics() const;
