@@ -2,6 +2,7 @@
 
 #include "kernel/active_object.h"
 #include "kernel/app.h"
+#include "menus/menu_state.h"
 #include "menus/reset_screen.h"
 #include "platform/trace.h"
 
@@ -45,6 +46,9 @@ StateResult BSM_Systemmonitor(Hsm* me, const Event* e) {
   }
   switch (e->sig) {
     case SIG_ENTRY:
+      // A new firmware life starts with a clean menu state block.
+      MEN_ClearState();
+      return nullptr;
     case SIG_EXIT:
       return nullptr;
     case SIG_INIT:
@@ -82,24 +86,5 @@ StateResult BSM_SystemReset(Hsm* /*me*/, const Event* e) {
       return nullptr;
     default:
       return &HSM_Top;
-  }
-}
-
-StateResult BKE_Kontrasteinstellung(Hsm* /*me*/, const Event* e) {
-  HSM_TraceState("BKE_Kontrasteinstellung", e->sig);
-  switch (e->sig) {
-    case SIG_ENTRY:
-    case SIG_EXIT:
-      return nullptr;
-    case SIG_INIT:
-      if (e->par == kStartWarm) {
-        AO_Post(AO_DIS, SIG_DIS_START, 0);
-      } else {
-        SYS_SetScreenSaverRequest(0);
-      }
-      AO_Post(AO_DTM, SIG_DTM_TICKS_ON, 0);
-      return nullptr;
-    default:
-      return &BSM_Systemmonitor;
   }
 }

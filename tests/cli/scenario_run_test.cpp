@@ -85,7 +85,7 @@ TEST(ScenarioRun, ExpectationFailureNamesWhatWasSeen) {
 )");
   EXPECT_FALSE(r.passed);
   EXPECT_NE(r.failure.find("not in the trace since the last match: \"\\n "), std::string::npos) << r.failure;
-  EXPECT_NE(r.failure.find("\\n BKE_Kontrasteinstellung Init\""), std::string::npos) << r.failure;
+  EXPECT_NE(r.failure.find("\\n BLA_PruefprogrammStart Init\""), std::string::npos) << r.failure;
   EXPECT_EQ(r.outcomes[1].state, StepOutcome::State::Failed);
 }
 

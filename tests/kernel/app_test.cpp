@@ -123,8 +123,8 @@ TEST_F(Restarts, ResetSequenceExitsEverythingThenStartsTheNextLife) {
   pressAt(1000, kHardkeyResetRequest);
   test.runUnitFor(2000);
   const std::string expected =
-      "\n*SIG_REG_RESET\n BKE_Kontrasteinstellung Exit\n BSM_Systemmonitor Exit\n BSM_SystemReset Entry\n"
-      " BSM_SystemReset Init";
+      "\n*SIG_REG_RESET\n BLA_PruefprogrammStart Exit\n BLA_Laufbalkenanzeige Exit\n"
+      " BKE_Kontrasteinstellung Exit\n BSM_Systemmonitor Exit\n BSM_SystemReset Entry\n BSM_SystemReset Init";
   EXPECT_NE(test.traces.find(expected), std::string::npos) << test.traces;
   const size_t restarting = test.traces.find("\n*RESTARTING");
   ASSERT_NE(restarting, std::string::npos);
