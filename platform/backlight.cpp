@@ -42,8 +42,8 @@ void rampTo(uint8_t level) {
 
 }  // namespace
 
+// Like the key task, the backlight task writes no state traces.
 StateResult BEL_Task(Hsm* /*me*/, const Event* e) {
-  HSM_TraceState("BEL_Task", e->sig);
   switch (e->sig) {
     case SIG_ENTRY:
       currentLevel = targetLevel = 0;
