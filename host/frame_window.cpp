@@ -1,5 +1,7 @@
 #include "host/frame_window.h"
 
+#include <QMenuBar>
+
 QString HOST_LcdFrameTitle() {
   return QString::asprintf("LCD #%d %d*%d %dbpp, FixedPalette %d", 0, 240, 160, 24, 888);
 }
@@ -38,7 +40,6 @@ QMdiSubWindow* FrameWindow::addFrame(const QString& title, QWidget* content, QPo
 void FrameWindow::fitFrames() {
   QRect used;
   for (QMdiSubWindow* frame : area_->subWindowList()) used |= frame->geometry();
-  const QSize extra = size() - area_->viewport()->size();
-  resize(std::max(width(), used.right() + 10 + extra.width()),
-         std::max(height(), used.bottom() + 10 + extra.height()));
+  const int menuHeight = menuBar()->sizeHint().height();
+  resize(std::max(width(), used.right() + 10), std::max(height(), used.bottom() + 10 + menuHeight));
 }

@@ -52,6 +52,9 @@ std::string HostLog::text() const {
 
 void HostLog::message(const QString& text, const QString& title) {
   if (!messageBoxes_) {
+    // Unattended: nobody would see a box, so the text also goes where a
+    // script looks.
+    std::fprintf(stderr, "kalvero-sim: %s: %s\n", qPrintable(title), qPrintable(text));
     warning(text.toStdString());
     return;
   }

@@ -1,11 +1,28 @@
 // kalvero-sim: the operating unit of the Kalvero 200 KM3D on the desktop.
 #include <QApplication>
+#include <QImage>
 #include <QTimer>
 
 #include "host/host_log.h"
 #include "host/host_options.h"
 #include "host/sim_host.h"
 #include "host/start_language.h"
+
+namespace {
+
+// The window as it looks on screen: outside a shaped window's mask the
+// picture is transparent.
+QImage HOST_GrabWindow(QWidget* window) {
+  QImage image = window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  const QRegion mask = window->mask();
+  if (mask.isEmpty()) return image;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (!mask.contains(QPoint(x, y))) image.setPixel(x, y, 0);
+  return image;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   HostOptions options;
@@ -37,7 +54,7 @@ int main(int argc, char** argv) {
 
   if (options.quitAfterMs) {
     QTimer::singleShot(*options.quitAfterMs, &application, [&] {
-      if (!options.grabFile.empty()) window->grab().save(QString::fromStdString(options.grabFile), "PNG");
+      if (!options.grabFile.empty()) HOST_GrabWindow(window).save(QString::fromStdString(options.grabFile), "PNG");
       application.quit();
     });
   }

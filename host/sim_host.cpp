@@ -100,8 +100,8 @@ void SimHost::buildFrameWindow() {
   QMdiSubWindow* lcdFrame = frame_->addFrame(HOST_LcdFrameTitle(), lcd_, QPoint(5, 5));
   QMdiSubWindow* colours =
       frame_->addFrame(coloursTitle(0), new ColorsWidget, QPoint(lcdFrame->geometry().right() + 10, 5));
-  frame_->addFrame("Log", new LogWidget(log_), QPoint(5, lcdFrame->geometry().bottom() + 10));
-  frame_->resize(colours->geometry().right() + 40, lcdFrame->geometry().bottom() + 170);
+  QMdiSubWindow* logFrame = frame_->addFrame("Log", new LogWidget(log_), QPoint(5, lcdFrame->geometry().bottom() + 10));
+  logFrame->resize(colours->geometry().right() - 5, 160);
   frame_->fitFrames();
 }
 
