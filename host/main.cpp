@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
 
   if (options.quitAfterMs) {
     QTimer::singleShot(*options.quitAfterMs, &application, [&] {
-      if (!options.grabFile.empty()) HOST_GrabWindow(window).save(QString::fromStdString(options.grabFile), "PNG");
+      if (!options.grabFile.empty())
+        HOST_GrabWindow(window).save(QString::fromStdString(options.grabFile), "PNG");
       application.quit();
     });
   }

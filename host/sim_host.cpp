@@ -59,6 +59,10 @@ SimHost::SimHost(Config config, HostLog& log, QObject* parent)
 
   connect(&titleTimer_, &QTimer::timeout, this, &SimHost::updateTitle);
   titleTimer_.start(20);
+  // The trace window collects from the start, so that it shows what led
+  // up to the moment it is opened.
+  traceWindow_ = new TraceWindow;
+  actions_->addShortcutsTo(traceWindow_);
   connect(&traceTimer_, &QTimer::timeout, this, [this] {
     std::string text = traces_.take();
     if (traceWindow_ && !text.empty()) traceWindow_->addText(text);
@@ -100,7 +104,8 @@ void SimHost::buildFrameWindow() {
   QMdiSubWindow* lcdFrame = frame_->addFrame(HOST_LcdFrameTitle(), lcd_, QPoint(5, 5));
   QMdiSubWindow* colours =
       frame_->addFrame(coloursTitle(0), new ColorsWidget, QPoint(lcdFrame->geometry().right() + 10, 5));
-  QMdiSubWindow* logFrame = frame_->addFrame("Log", new LogWidget(log_), QPoint(5, lcdFrame->geometry().bottom() + 10));
+  QMdiSubWindow* logFrame =
+      frame_->addFrame("Log", new LogWidget(log_), QPoint(5, lcdFrame->geometry().bottom() + 10));
   logFrame->resize(colours->geometry().right() - 5, 160);
   frame_->fitFrames();
 }
@@ -313,14 +318,7 @@ void SimHost::showSimulationPanel() {
   showOrRaise(simulationPanel_);
 }
 
-void SimHost::showTraceWindow() {
-  if (!traceWindow_) {
-    traceWindow_ = new TraceWindow;
-    traceWindow_->setAttribute(Qt::WA_DeleteOnClose);
-    actions_->addShortcutsTo(traceWindow_);
-  }
-  showOrRaise(traceWindow_);
-}
+void SimHost::showTraceWindow() { showOrRaise(traceWindow_); }
 
 void SimHost::showKeyboardHelp() {
   QMessageBox box(QMessageBox::Information, "Keyboard", HOST_KeyboardHelpText(), QMessageBox::Ok,

@@ -66,7 +66,7 @@ SimulationPanel::SimulationPanel(QWidget* parent) : QWidget(parent) {
     auto* button = new QPushButton(QString::number(number));
     connect(button, &QPushButton::pressed, this, [this, number] { emit hardkey(number, true); });
     connect(button, &QPushButton::released, this, [this, number] { emit hardkey(number, false); });
-    spareGrid->addWidget(button, 0, number - 19);
+    spareGrid->addWidget(button, (number - 19) / 6, (number - 19) % 6);
   }
   layout->addWidget(spare);
 
