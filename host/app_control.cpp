@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "host/host_log.h"
+#include "host/pool_statistics.h"
 #include "host/trace_sink.h"
 
 AppControl::AppControl(Options options, HostLog& log, TraceSink& traces, QObject* parent)
@@ -16,6 +17,7 @@ AppControl::AppControl(Options options, HostLog& log, TraceSink& traces, QObject
   callbacks.trace = [this](const char* text) { traces_.write(text); };
   callbacks.log = [this](const std::string& text) { log_.log(text); };
   callbacks.messageBox = [this](const char* text, const char* title) { showFirmwareMessage(text, title); };
+  callbacks.panelRefreshed = [] { HOST_PublishPoolStatistics(); };
   callbacks.applicationEnded = [this] {
     log_.log("\nApplication terminated.");
     if (!host_->stopRequested())

@@ -11,10 +11,12 @@
 #include <memory>
 #include <vector>
 
+#include "gui/core/gui_alloc.h"
 #include "host/device_window.h"
 #include "host/frame_window.h"
 #include "host/hardkey_widget.h"
 #include "host/host_log.h"
+#include "host/pool_statistics.h"
 #include "platform/key_port.h"
 
 namespace {
@@ -164,6 +166,16 @@ TEST_F(SimHostTest, ScreenshotsFollowTheZoom) {
   const QString path = QDir(dir_.path()).filePath("lcd.png");
   host_->saveScreenshot(path);
   EXPECT_EQ(QImage(path).size(), QSize(720, 480));
+}
+
+TEST_F(SimHostTest, TheSystemInformationShowsThePoolFiguresTheUnitPublished) {
+  build();
+  startAndWaitForKeyScan();
+  ASSERT_TRUE(QTest::qWaitFor([] { return HOST_ReadPoolStatistics().available; }, kWaitMs));
+  const PoolStatistics stats = HOST_ReadPoolStatistics();
+  EXPECT_GT(stats.freeBytes, 0);
+  EXPECT_LE(stats.freeBytes + stats.usedBytes, kGuiAllocPoolBytes);
+  EXPECT_GT(stats.freeBlocks, 0);
 }
 
 }  // namespace
