@@ -4,6 +4,7 @@
 
 #include "data/dis_jobs.h"
 #include "gui/core/gui.h"
+#include "kernel/active_object.h"
 #include "kernel/app.h"
 #include "menus/menu_fields.h"
 #include "menus/menu_list_menu.h"
@@ -149,7 +150,10 @@ StateResult basicDisplayMenu(Hsm* me, const Event* e, const ListMenuDef* def, bo
       ListMenu_Init(def, positionParameter(e->par));
       return nullptr;
     case SIG_EXIT:
-      ListMenu_Exit(def);
+      // The hint timer keeps running over a redraw of the basic display;
+      // the basic display stops it when it is left.
+      ListMenu_SavePosition(def);
+      AO_Post(AO_TAS, SIG_TAS_FLUSH, 0);
       return nullptr;
     case SIG_KEY_ANY:
       Menu_ArmTimer(SIG_TIMER_G_SET, kScreenSaverTimeout);

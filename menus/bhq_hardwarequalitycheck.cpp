@@ -9,7 +9,7 @@ StateResult BHQ_HardwareQualityCheck(Hsm* me, const Event* e) {
     case SIG_EXIT:
       return nullptr;
     case SIG_INIT:
-      HSM_Tran(me, &BSM_Systemmonitor, &BKE_Kontrasteinstellung, 1);
+      HSM_Tran(me, &BSM_Systemmonitor, &BLA_Laufbalkenanzeige, 1);
       return nullptr;
     default:
       return &BSM_Systemmonitor;

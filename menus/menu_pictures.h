@@ -1,5 +1,4 @@
-// The pictures the menus draw, by what they show. Where a picture is not
-// available yet its frame is drawn instead.
+// The pictures the menus draw, by what they show.
 #pragma once
 
 #include <cstdint>
