@@ -60,6 +60,8 @@ std::optional<int> CLI_Parse(int argc, char** argv, CliOptions* options) {
   app.add_flag("--controller", options->controller,
                "Connect the simulated boiler controller to the unit's bus (default: no controller, "
                "demonstration data only)");
+  app.add_option("--catalogue", options->catalogueDirectory,
+                 "Write a PNG of every screen in every language (or --lang) and an index page into DIR");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -75,7 +77,8 @@ std::optional<int> CLI_Parse(int argc, char** argv, CliOptions* options) {
   }
   options->startLocalSeconds = *start;
   if (language >= 0) options->language = language;
-  if (!options->realtime && options->scenarioFile.empty() && !options->runForMs) {
+  if (!options->realtime && options->scenarioFile.empty() && !options->runForMs &&
+      options->catalogueDirectory.empty()) {
     std::fprintf(stderr,
                  "kalvero-cli: nothing to do: give --scenario FILE or --run-for DURATION (see --help)\n");
     return 2;

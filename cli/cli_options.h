@@ -18,6 +18,7 @@ struct CliOptions {
   bool dumpScreen = false;
   std::string screenshotFile;
   bool tickStatistics = false;
+  std::string catalogueDirectory;
   bool controller = false;
 };
 

@@ -1,4 +1,5 @@
 // kalvero-cli: the headless runner of the operating unit.
+#include "cli/catalogue.h"
 #include "cli/cli_options.h"
 #include "cli/realtime_run.h"
 #include "cli/start_options.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
   CliOptions options;
   if (const auto exitCode = CLI_Parse(argc, argv, &options)) return *exitCode;
+  if (!options.catalogueDirectory.empty()) return CLI_WriteCatalogue(options.catalogueDirectory, options.language);
   CLI_ApplyAtEveryStart(options.language);
   return options.realtime ? CLI_RunRealtime(options) : CLI_RunVirtual(options);
 }
