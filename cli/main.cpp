@@ -8,7 +8,8 @@
 int main(int argc, char** argv) {
   CliOptions options;
   if (const auto exitCode = CLI_Parse(argc, argv, &options)) return *exitCode;
-  if (!options.catalogueDirectory.empty()) return CLI_WriteCatalogue(options.catalogueDirectory, options.language);
+  if (!options.catalogueDirectory.empty())
+    return CLI_WriteCatalogue(options.catalogueDirectory, options.language);
   CLI_ApplyAtEveryStart(options.language);
   return options.realtime ? CLI_RunRealtime(options) : CLI_RunVirtual(options);
 }

@@ -16,7 +16,6 @@ namespace {
 constexpr TextId kTextOn = 76;
 constexpr TextId kTextOff = 24;
 constexpr GUI_Rect kPanelRect{159, 28, 239, 131};
-constexpr GUI_Rect kPanelValueRect{162, 41, 238, 65};
 constexpr int kPanelPictureX = 177;
 constexpr int kPanelPictureY = 76;
 

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr TextId kTextCircuitChoice = 123;
-constexpr GUI_Rect kNameRect{1, 28, 238, 131};
 
 StateHandler ReturnState;
 
@@ -19,7 +18,7 @@ void draw() {
   Menu_DrawTitleWithCircuit(kTextCircuitChoice);
   Menu_DrawTitleLine();
   const GUI_Font* previous = TXT_UseFontLarge();
-  Menu_DrawText(DAT_GetCurrentCircuit() == 2 ? kTextCircuitName2 : kTextCircuitName1, kNameRect,
+  Menu_DrawText(DAT_GetCurrentCircuit() == 2 ? kTextCircuitName2 : kTextCircuitName1, kFeedbackNameRect,
                 kAlignCentred);
   GUI_SelectFont(previous);
   Menu_ShowHint(kHintWasChosen);

@@ -21,10 +21,10 @@ constexpr TextId kTextCode = 58;
 constexpr TextId kTextNoTime = 2;
 constexpr TextId kTextClock = 271;
 
-constexpr int kLineX0 = 1;
-constexpr int kLineX1 = 238;
-constexpr int kFirstLineY = 30;
-constexpr int kLinePitch = 20;
+constexpr int kLineX0 = kHelpLineRect.x0;
+constexpr int kLineX1 = kHelpLineRect.x1;
+constexpr int kFirstLineY = kHelpLineRect.y0;
+constexpr int kLinePitch = kHelpLineRect.y1 - kHelpLineRect.y0;
 constexpr uint8_t kLinesWithoutHeader = 5;
 constexpr uint8_t kMaxBodyLines = 24;
 

@@ -22,8 +22,6 @@ constexpr uint32_t kManufacturerTestEntry = 3;
 
 constexpr TextId kTextDeviceName = 392;
 constexpr const char* kVersionLine = "Version: Q417x110";
-constexpr GUI_Rect kDeviceNameRect{0, 81, 239, 104};
-constexpr GUI_Rect kVersionRect{0, 107, 239, 130};
 constexpr GUI_Rect kBarRect{kBarLeft, kBarTop, kBarRight, kBarBottom};
 
 uint8_t ProgressPosition;

@@ -7,16 +7,15 @@
 #include "gui/core/gui_types.h"
 #include "gui/core/text.h"
 #include "kernel/signals.h"
+#include "menus/menu_text_fit.h"
 
 // Alignments: horizontal part and vertical centring.
 constexpr uint16_t kAlignLeft = 12;
 constexpr uint16_t kAlignRight = 13;
 constexpr uint16_t kAlignCentred = 14;
 
-constexpr GUI_Rect kTitleRect{1, 0, 238, 26};
 constexpr GUI_Rect kTitleClearRect{0, 0, 239, 27};
 constexpr GUI_Rect kContentRect{0, 28, 239, 131};
-constexpr GUI_Rect kHintRect{1, 133, 238, 159};
 constexpr GUI_Rect kHintClearRect{0, 132, 239, 159};
 constexpr int kTitleLineY = 27;
 constexpr int kHintLineY = 132;

@@ -2,11 +2,40 @@
 // that are missing or empty, that use characters FontNormal cannot show, or
 // whose widest line outgrows the German one; ends with totals per language.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <iostream>
 
 #include "tools/langcheck/text_check.h"
+#include "tools/langcheck/text_fit.h"
 
 using namespace langpack;
+
+namespace {
+
+// Every text against the rectangle the menus draw it into, German first.
+void printTextFit(const std::string& pot, const std::vector<std::string>& poFiles, const TextArray& german) {
+  std::cout << "\nText fit (the menus' rectangles)\n";
+  std::vector<std::string> totals;
+  auto report = [&](const std::string& path, const Language& language, const TextArray& texts) {
+    const auto overflows = langcheck::checkFit(texts, german);
+    std::cout << langcheck::formatOverflows(path, overflows);
+    const auto inHelp = std::count_if(overflows.begin(), overflows.end(), [](const langcheck::Overflow& o) {
+      return o.area == "help body line";
+    });
+    totals.push_back(std::string(language.code) + " (" + std::to_string(language.index) +
+                     "): " + std::to_string(overflows.size()) + " lines wider than their rectangle, " +
+                     std::to_string(inHelp) + " of them in help bodies");
+  };
+  report(pot, kLanguages[0], german);
+  for (const std::string& path : poFiles) {
+    const PoFile po = readPoFile(path);
+    report(path, languageOf(po), loadTranslation(po, german).texts);
+  }
+  std::cout << "\nText fit totals\n";
+  for (const std::string& line : totals) std::cout << line << '\n';
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Checks translations against the German texts and the display font"};
@@ -29,6 +58,7 @@ int main(int argc, char** argv) {
       for (const auto& r : reports) checked = checked || r.language->index == language.index;
       if (!checked) std::cout << language.code << " (" << language.index << "): no translation file\n";
     }
+    printTextFit(pot, poFiles, german);
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return 1;
