@@ -9,11 +9,17 @@ namespace langcheck {
 
 namespace {
 
+// Blanks at the end of a line draw nothing, so they do not count.
+std::string withoutTrailingBlanks(std::string line) {
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  return line;
+}
+
 std::vector<std::string> linesOf(const std::string& text, bool perLine) {
-  if (!perLine) return {text};
+  if (!perLine) return {withoutTrailingBlanks(text)};
   std::vector<std::string> lines;
   std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  for (std::string line; std::getline(in, line);) lines.push_back(withoutTrailingBlanks(line));
   return lines;
 }
 
