@@ -1,6 +1,5 @@
 // The heating menu of the basic display: set-point, program, party and
 // economy mode of the active heating circuit.
-#include <cstdio>
 
 #include "gui/core/gui.h"
 #include "menus/menu_circuit.h"

@@ -1,6 +1,5 @@
 // The basic display: the choice of what to show (messages, the screen saver
 // or the basic display menu) and the basic display menu itself.
-#include <cstdio>
 
 #include "data/dis_jobs.h"
 #include "gui/core/gui.h"

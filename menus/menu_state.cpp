@@ -13,7 +13,10 @@ uint8_t SaverAngle;
 
 }  // namespace
 
-void MEN_ClearState() { State = MenuStateBlock{}; }
+void MEN_ClearState() {
+  State = MenuStateBlock{};
+  SaverAngle = 0;
+}
 
 MenuFlags& MEN_Flags() { return State.flags; }
 
