@@ -29,15 +29,26 @@ PortState ports[kUartCount];
 
 bool validPort(int port) { return port >= 0 && port < kUartCount; }
 
-// Completion callbacks run like interrupt routines.
+// Completion callbacks run like interrupt routines that do longer work: the
+// callbacks post events, which takes the interrupt lock itself, so only the
+// interrupt-routine lock is held during their body.
+template <typename Callback>
+void runCompletion(Callback&& callback) {
+  IRQ_EnterRoutine();
+  __enable_interrupt();
+  callback();
+  __disable_interrupt();
+  IRQ_LeaveRoutine();
+}
+
 void onByteSent(int port) {
   if (!validPort(port) || ports[port].byteSent == nullptr) return;
-  IRQ_RunRoutine([port] { ports[port].byteSent(); });
+  runCompletion([port] { ports[port].byteSent(); });
 }
 
 void onByteReceived(int port, uint8_t byte) {
   if (!validPort(port) || ports[port].byteReceived == nullptr) return;
-  IRQ_RunRoutine([port, byte] { ports[port].byteReceived(byte); });
+  runCompletion([port, byte] { ports[port].byteReceived(byte); });
 }
 
 }  // namespace

@@ -121,27 +121,65 @@ void GUI_DrawArcBand(int xc, int yc, int rx, int ry, int a0, int a1) {
   const double meanRadius = (rx + ry) / 2.0;
   const int reachX = rx + static_cast<int>(half) + 1;
   const int reachY = ry + static_cast<int>(half) + 1;
+  // The band holds the points whose elliptic radius e satisfies |e - 1| * meanRadius <= half;
+  // comparing e squared against the squared limits saves a square root per pixel.
+  const double inner = std::max(0.0, 1.0 - half / meanRadius);
+  const double outer = 1.0 + half / meanRadius;
+  const double innerSquared = inner * inner;
+  const double outerSquared = outer * outer;
+  // Angles count anticlockwise from the right, with y growing downwards on screen. The
+  // sector test uses cross products with the two end rays instead of an arc tangent per
+  // pixel; rays at exactly the end angles belong to the arc.
+  const double startRad = a0 * std::numbers::pi / 180.0;
+  const double endRad = a1 * std::numbers::pi / 180.0;
+  const double startX = std::cos(startRad), startY = std::sin(startRad);
+  const double endX = std::cos(endRad), endY = std::sin(endRad);
+  const double middleRad = (startRad + endRad) / 2;
+  const double middleX = std::cos(middleRad), middleY = std::sin(middleRad);
+  const bool fullCircle = a1 - a0 >= 360;
+  const bool wide = a1 - a0 > 180;
+  constexpr double kSlack = 1e-9;
+  auto inSector = [&](double px, double py) {
+    if (fullCircle) return true;
+    const double slack = kSlack * (std::fabs(px) + std::fabs(py));
+    const double afterStart = startX * py - startY * px;  // >= 0: anticlockwise of the start ray
+    const double beforeEnd = px * endY - py * endX;       // >= 0: clockwise of the end ray
+    if (wide) return afterStart >= -slack || beforeEnd >= -slack;
+    // A narrow sector also lies on the near side of its bisector (this rules out the
+    // direction opposite a ray, where both cross products vanish too).
+    return afterStart >= -slack && beforeEnd >= -slack && px * middleX + py * middleY >= -slack;
+  };
   auto inBand = [&](int dx, int dy) {
-    const double e =
-        std::sqrt(static_cast<double>(dx) * dx / (rx * rx) + static_cast<double>(dy) * dy / (ry * ry));
-    if (std::fabs(e - 1.0) * meanRadius > half) return false;
-    // Angles count anticlockwise from the right, with y growing downwards on screen.
-    double deg = std::atan2(-dy, dx) * 180.0 / std::numbers::pi;
-    if (deg < 0) deg += 360;
-    // Rays at exactly the end angles belong to the arc.
-    constexpr double kSlack = 1e-9;
-    return (deg >= a0 - kSlack && deg <= a1 + kSlack) ||
-           (deg + 360 >= a0 - kSlack && deg + 360 <= a1 + kSlack);
+    const double e2 = static_cast<double>(dx) * dx / (rx * rx) + static_cast<double>(dy) * dy / (ry * ry);
+    if (e2 < innerSquared || e2 > outerSquared) return false;
+    if (dx == 0 && dy == 0) return inSector(1.0, 0.0);  // the centre counts as angle 0
+    return inSector(dx, -dy);
+  };
+  // Only the columns near the band's two edges on each row can be inside it.
+  auto columnReach = [&](double squaredLimit, int dy) {
+    const double rest = squaredLimit - static_cast<double>(dy) * dy / (static_cast<double>(ry) * ry);
+    return rest <= 0 ? -1.0 : rx * std::sqrt(rest);
   };
   for (int dy = -reachY; dy <= reachY; ++dy) {
     if (!rowVisible(yc + dy)) continue;
-    int runStart = 0;
-    bool inRun = false;
-    for (int dx = -reachX; dx <= reachX + 1; ++dx) {
-      const bool inside = dx <= reachX && inBand(dx, dy);
-      if (inside && !inRun) runStart = dx;
-      if (!inside && inRun) GUI_DrawHorizontal(yc + dy, xc + runStart, xc + dx - 1);
-      inRun = inside;
+    const double outerReach = columnReach(outerSquared, dy);
+    if (outerReach < 0) continue;
+    const int outerX = std::min(reachX, static_cast<int>(outerReach) + 1);
+    const double innerReach = columnReach(innerSquared, dy);
+    const int innerX = innerReach < 0 ? 0 : std::max(0, static_cast<int>(innerReach) - 1);
+    // Left edge from -outerX to -innerX, right edge from innerX to outerX (one run when they meet).
+    const int spans[2][2] = {{-outerX, -innerX}, {innerX, outerX}};
+    for (int part = 0; part < 2; ++part) {
+      const int from = part == 1 && innerX == 0 ? 1 : spans[part][0];
+      const int to = spans[part][1];
+      int runStart = 0;
+      bool inRun = false;
+      for (int dx = from; dx <= to + 1; ++dx) {
+        const bool inside = dx <= to && inBand(dx, dy);
+        if (inside && !inRun) runStart = dx;
+        if (!inside && inRun) GUI_DrawHorizontal(yc + dy, xc + runStart, xc + dx - 1);
+        inRun = inside;
+      }
     }
   }
 }

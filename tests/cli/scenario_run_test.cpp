@@ -91,8 +91,10 @@ TEST(ScenarioRun, ExpectationFailureNamesWhatWasSeen) {
 
 TEST(ScenarioRun, WrittenSerialBytesArriveAndUnansweredWaitsTimeOut) {
   const RunResult r = run(R"(steps:
+  - fail-trace: "FATAL"
   - delay: 500ms
   - write-serial: [0x05]
+  - delay: 100ms
   - wait-serial: {bytes: [0x00], timeout: 2s}
 )");
   EXPECT_FALSE(r.passed);
