@@ -9,10 +9,10 @@
 
 #include "cli/catalogue_screens.h"
 #include "cli/cli_options.h"
-#include "cli/start_options.h"
 #include "kernel/active_object.h"
 #include "kernel/app.h"
 #include "sim/panel_image.h"
+#include "sim/start_language.h"
 #include "sim/unit.h"
 #include "sim/virtual_time_host.h"
 #include "tools/langpack/languages.h"
@@ -71,7 +71,7 @@ double redrawMs() {
 
 ShotResult shoot(const CatalogueScreen& screen, const langpack::Language& language, const std::string& path,
                  int64_t startLocalSeconds) {
-  CLI_ApplyAtEveryStart(language.index);
+  SIM_SetStartLanguage(language.index);
   VirtualTimeHost host(startLocalSeconds);
   CatalogueListener listener;
   host.setListener(&listener);
@@ -137,7 +137,7 @@ int CLI_WriteCatalogue(const std::string& directory, std::optional<int> language
       }
     }
   }
-  CLI_ApplyAtEveryStart(std::nullopt);
+  SIM_SetStartLanguage(std::nullopt);
   // The index shows every language the directory holds, so that runs for
   // single languages add up.
   std::vector<const langpack::Language*> shown;

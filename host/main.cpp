@@ -6,7 +6,7 @@
 #include "host/host_log.h"
 #include "host/host_options.h"
 #include "host/sim_host.h"
-#include "host/start_language.h"
+#include "sim/start_language.h"
 
 namespace {
 
@@ -42,10 +42,8 @@ int main(int argc, char** argv) {
   config.servicePort = options.servicePort;
 
   HostLog log;
-  HOST_SetStartLanguage(options.language);
+  SIM_SetStartLanguage(options.language);
   SimHost host(config, log);
-  if (options.language && !HOST_CanSetLanguage())
-    log.warning("--lang: the text module of this build cannot switch languages");
 
   QWidget* window = host.mainWindow();
   QObject::connect(&application, &QApplication::lastWindowClosed, &application, &QApplication::quit);
