@@ -108,10 +108,9 @@ CellResult placeInCell(const RenderedGlyph& glyph, const CellShape& shape, Spaci
 
   int x0 = 0;
   int width = inkWidth + 1;
-  if (spacing == Spacing::Natural) {
-    x0 = std::max(0, glyph.left + box.x0);
-    width = std::max(glyph.advance, x0 + inkWidth + 1);
-  }
+  if (spacing != Spacing::Cropped) x0 = std::max(0, glyph.left + box.x0);
+  if (spacing == Spacing::Natural) width = std::max(glyph.advance, x0 + inkWidth + 1);
+  if (spacing == Spacing::Trimmed) width = x0 + inkWidth + 1;
   result.cell = GlyphBitmap(width, shape.height);
   for (int y = 0; y < shape.height; ++y)
     for (int x = 0; x < inkWidth; ++x)

@@ -15,6 +15,7 @@ struct CellShape {
 enum class Spacing {
   Natural,  // keep the face's bearings and advance, at least one empty column after the ink
   Cropped,  // ink from column 0, one empty column after it (for monospaced bitmap faces)
+  Trimmed,  // the face's left bearing, exactly one empty column after the ink (tighter set proportional text)
 };
 
 struct CellResult {

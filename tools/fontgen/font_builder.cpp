@@ -45,7 +45,7 @@ class GlyphMaker {
         font_(font),
         face_(recipe.sourceFile, recipe.pixelSize, recipe.autoHint),
         shape_{recipe.height, recipe.baseline},
-        spacing_(recipe.sourceKind == SourceKind::BitmapStrike ? Spacing::Cropped : Spacing::Natural) {}
+        spacing_(recipe.spacing) {}
 
   GlyphBitmap make(uint16_t code) {
     if (auto it = drawn_.find(code); it != drawn_.end()) return it->second;
@@ -55,12 +55,12 @@ class GlyphMaker {
 
  private:
   GlyphBitmap rendered(uint16_t code) {
-    for (int percent = 100; percent >= kNarrowestPercent; percent -= kCondenseStep) {
+    for (int percent = recipe_.widthPercent; percent >= kNarrowestPercent; percent -= kCondenseStep) {
       auto glyph = face_.render(code, percent, {recipe_.baseline, recipe_.height - recipe_.baseline});
       if (!glyph) throw std::runtime_error(recipe_.sourceFile + " has no glyph for " + codeName(code));
       CellResult result = placeInCell(*glyph, shape_, spacing_);
       if (result.cell.width() > recipe_.maxWidth) continue;
-      if (percent < 100) warn(code, "condensed to " + std::to_string(percent) + "%");
+      if (percent < recipe_.widthPercent) warn(code, "condensed to " + std::to_string(percent) + "%");
       if (result.clippedRows > 0) warn(code, std::to_string(result.clippedRows) + " row(s) clipped");
       return result.cell;
     }

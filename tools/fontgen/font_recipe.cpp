@@ -35,6 +35,11 @@ const char* const kMiscFixed = "/usr/share/fonts/X11/misc/5x8.pcf.gz";
 const char* const kMiscFixedDescription =
     "5x8.pcf.gz, misc-fixed 5x8 ISO10646-1 of Debian package xfonts-base 1:1.0.5+nmu1 (font-misc-misc), "
     "public domain";
+const char* const kDejaVuCondensed = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
+const char* const kDejaVuCondensedDescription =
+    "DejaVuSansCondensed.ttf of Debian package fonts-dejavu-core 2.37, Bitstream Vera licence with the "
+    "DejaVu "
+    "changes in the public domain";
 const char* const kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const char* const kDejaVuDescription =
     "DejaVuSans.ttf of Debian package fonts-dejavu-core 2.37, Bitstream Vera licence with the DejaVu changes "
@@ -45,11 +50,12 @@ const char* const kDejaVuDescription =
 std::vector<FontRecipe> fontRecipes() {
   return {
       {"FontSmall", "font_small", 8, 7, 5, 0, 2, 9, smallRanges(), SourceKind::BitmapStrike, kMiscFixed,
-       kMiscFixedDescription, 0, false, 3, ""},
-      {"FontNormal", "font_normal", 20, 16, 10, 13, 4, 23, normalRanges(), SourceKind::Outline, kDejaVu,
-       kDejaVuDescription, 18, false, 5, "font_normal_drawn.txt"},
+       kMiscFixedDescription, 0, false, 100, Spacing::Cropped, 3, ""},
+      {"FontNormal", "font_normal", 20, 16, 10, 13, 4, 23, normalRanges(), SourceKind::Outline,
+       kDejaVuCondensed, kDejaVuCondensedDescription, 18, false, 97, Spacing::Trimmed, 5,
+       "font_normal_drawn.txt"},
       {"FontLarge", "font_large", 32, 26, 15, 20, 4, 24, largeRanges(), SourceKind::Outline, kDejaVu,
-       kDejaVuDescription, 27, true, 8, "font_large_drawn.txt"},
+       kDejaVuDescription, 27, true, 100, Spacing::Natural, 8, "font_large_drawn.txt"},
   };
 }
 

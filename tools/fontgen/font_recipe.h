@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cell_layout.h"
+
 namespace fontgen {
 
 struct CodeRange {
@@ -33,6 +35,8 @@ struct FontRecipe {
   std::string sourceDescription;  // package and licence, for the file header
   int pixelSize;                  // outline faces only
   bool autoHint;                  // outline faces only: FreeType's auto-hinter instead of the face's hints
+  int widthPercent;               // outline faces only: horizontal scale of every glyph
+  Spacing spacing;
   int spaceWidth;
   std::string drawnGlyphs;  // file of hand-drawn glyphs beside the generator, or empty
 };

@@ -99,6 +99,16 @@ TEST(HorizontalSpacing, InkPastTheAdvanceStillGetsOneEmptyColumn) {
   EXPECT_FALSE(cell.columnHasInk(4));
 }
 
+TEST(HorizontalSpacing, TrimmedSpacingKeepsTheBearingButOnlyOneColumnAfterTheInk) {
+  // Advance 7 would leave three empty columns after the ink; trimmed leaves one.
+  RenderedGlyph glyph{picture({"##", "##"}), 1, 2, 7};
+  GlyphBitmap cell = placeInCell(glyph, kCell, Spacing::Trimmed).cell;
+  EXPECT_EQ(rowsOf(cell)[4], ".##.");
+  // Ink hanging left of the pen starts at column 0 rather than being cut.
+  RenderedGlyph hanging{picture({"###"}), -1, 1, 2};
+  EXPECT_EQ(rowsOf(placeInCell(hanging, kCell, Spacing::Trimmed).cell)[5], "###.");
+}
+
 TEST(HorizontalSpacing, CroppedSpacingDropsTheBearing) {
   RenderedGlyph glyph{picture({"..#.#", "..###"}), 0, 2, 6};
   GlyphBitmap cell = placeInCell(glyph, kCell, Spacing::Cropped).cell;
