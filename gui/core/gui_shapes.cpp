@@ -149,18 +149,49 @@ void GUI_DrawArcBand(int xc, int yc, int rx, int ry, int a0, int a1) {
     // direction opposite a ray, where both cross products vanish too).
     return afterStart >= -slack && beforeEnd >= -slack && px * middleX + py * middleY >= -slack;
   };
+  const double invRx2 = 1.0 / (static_cast<double>(rx) * rx);
+  const double invRy2 = 1.0 / (static_cast<double>(ry) * ry);
   auto inBand = [&](int dx, int dy) {
-    const double e2 = static_cast<double>(dx) * dx / (rx * rx) + static_cast<double>(dy) * dy / (ry * ry);
+    const double e2 = static_cast<double>(dx) * dx * invRx2 + static_cast<double>(dy) * dy * invRy2;
     if (e2 < innerSquared || e2 > outerSquared) return false;
     if (dx == 0 && dy == 0) return inSector(1.0, 0.0);  // the centre counts as angle 0
     return inSector(dx, -dy);
   };
   // Only the columns near the band's two edges on each row can be inside it.
   auto columnReach = [&](double squaredLimit, int dy) {
-    const double rest = squaredLimit - static_cast<double>(dy) * dy / (static_cast<double>(ry) * ry);
-    return rest <= 0 ? -1.0 : rx * std::sqrt(rest);
+    const double rest = squaredLimit - static_cast<double>(dy) * dy * invRy2;
+    // A row that only touches the limit still holds its middle column.
+    return rest < -1e-9 ? -1.0 : rx * std::sqrt(std::max(0.0, rest));
   };
-  for (int dy = -reachY; dy <= reachY; ++dy) {
+  // Box around the sector: its corner points and the outer axis points it passes.
+  int boxX0 = -reachX, boxX1 = reachX, boxY0 = -reachY, boxY1 = reachY;
+  if (!fullCircle) {
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    bool first = true;
+    auto include = [&](double angleDeg, double radius) {
+      // The point at this polar angle on the ellipse of the given elliptic radius.
+      const double rad = angleDeg * std::numbers::pi / 180.0;
+      const double c = std::cos(rad), s = std::sin(rad);
+      const double t = radius / std::sqrt(c * c * invRx2 + s * s * invRy2);
+      const double x = t * c, y = -t * s;
+      minX = first ? x : std::min(minX, x);
+      maxX = first ? x : std::max(maxX, x);
+      minY = first ? y : std::min(minY, y);
+      maxY = first ? y : std::max(maxY, y);
+      first = false;
+    };
+    for (double radius : {inner, outer}) {
+      include(a0, radius);
+      include(a1, radius);
+    }
+    for (int axis = 0; axis <= a1; axis += 90)
+      if (axis >= a0) include(axis, outer);
+    boxX0 = std::max(boxX0, static_cast<int>(std::floor(minX)) - 1);
+    boxX1 = std::min(boxX1, static_cast<int>(std::ceil(maxX)) + 1);
+    boxY0 = std::max(boxY0, static_cast<int>(std::floor(minY)) - 1);
+    boxY1 = std::min(boxY1, static_cast<int>(std::ceil(maxY)) + 1);
+  }
+  for (int dy = boxY0; dy <= boxY1; ++dy) {
     if (!rowVisible(yc + dy)) continue;
     const double outerReach = columnReach(outerSquared, dy);
     if (outerReach < 0) continue;
@@ -170,8 +201,8 @@ void GUI_DrawArcBand(int xc, int yc, int rx, int ry, int a0, int a1) {
     // Left edge from -outerX to -innerX, right edge from innerX to outerX (one run when they meet).
     const int spans[2][2] = {{-outerX, -innerX}, {innerX, outerX}};
     for (int part = 0; part < 2; ++part) {
-      const int from = part == 1 && innerX == 0 ? 1 : spans[part][0];
-      const int to = spans[part][1];
+      const int from = std::max(boxX0, part == 1 && innerX == 0 ? 1 : spans[part][0]);
+      const int to = std::min(boxX1, spans[part][1]);
       int runStart = 0;
       bool inRun = false;
       for (int dx = from; dx <= to + 1; ++dx) {

@@ -1,5 +1,7 @@
 #include "gui/core/lcd_frame_buffer.h"
 
+#include <algorithm>
+
 #include "gui/core/gui_context.h"
 
 namespace {
@@ -70,8 +72,7 @@ void LCD_DrawHLine(int x0, int y, int x1) {
     for (int x = x0; x <= x1; ++x) row[x] = GUI_INVERT(row[x]);
     return;
   }
-  const uint32_t value = GUI_ForegroundIndex();
-  for (int x = x0; x <= x1; ++x) row[x] = value;
+  std::fill(row + x0, row + x1 + 1, GUI_ForegroundIndex());
 }
 
 void LCD_DrawVLine(int x, int y0, int y1) {
