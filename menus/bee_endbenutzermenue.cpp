@@ -97,16 +97,8 @@ constexpr ListMenuDef kMenu{kLines, 4, {0, 158, 29, 24, 2, 4}, &drawTitle, &draw
 
 StateResult BEE_Endbenutzermenue(Hsm* me, const Event* e) {
   HSM_TraceState("BEE_Endbenutzermenue", e->sig);
+  if (ListMenu_HandleLifecycle(&kMenu, e)) return nullptr;
   switch (e->sig) {
-    case SIG_ENTRY:
-      ListMenu_Enter(&kMenu);
-      return nullptr;
-    case SIG_INIT:
-      ListMenu_Init(&kMenu, e->par);
-      return nullptr;
-    case SIG_EXIT:
-      ListMenu_Exit(&kMenu);
-      return nullptr;
     case SIG_KEY3_PRESS:
       HSM_Tran(me, &BKE_Kontrasteinstellung, &BGA_Grundanzeige, kInitReturn);
       return nullptr;

@@ -43,16 +43,8 @@ constexpr ListMenuDef kMenu{kLines, 7, {0, 239, 29, 24, 2, 4}, &drawTitle, &draw
 
 StateResult BGM_Grundmenue(Hsm* me, const Event* e) {
   HSM_TraceState("BGM_Grundmenue", e->sig);
+  if (ListMenu_HandleLifecycle(&kMenu, e)) return nullptr;
   switch (e->sig) {
-    case SIG_ENTRY:
-      ListMenu_Enter(&kMenu);
-      return nullptr;
-    case SIG_INIT:
-      ListMenu_Init(&kMenu, e->par);
-      return nullptr;
-    case SIG_EXIT:
-      ListMenu_Exit(&kMenu);
-      return nullptr;
     case SIG_KEY3_PRESS:
       HSM_Tran(me, &BKE_Kontrasteinstellung, &BGA_Grundanzeige, kInitFresh);
       return nullptr;

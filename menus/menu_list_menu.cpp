@@ -103,6 +103,22 @@ void ListMenu_Exit(const ListMenuDef* def) {
   Menu_CommonExit();
 }
 
+bool ListMenu_HandleLifecycle(const ListMenuDef* def, const Event* e) {
+  switch (e->sig) {
+    case SIG_ENTRY:
+      ListMenu_Enter(def);
+      return true;
+    case SIG_INIT:
+      ListMenu_Init(def, e->par);
+      return true;
+    case SIG_EXIT:
+      ListMenu_Exit(def);
+      return true;
+    default:
+      return false;
+  }
+}
+
 void ListMenu_Refresh(Hsm* me, StateHandler self, const ListMenuDef* def) {
   ListMenu_SavePosition(def);
   HSM_Tran(me, self, self, kInitRedraw);

@@ -51,6 +51,8 @@ void ListMenu_DrawScreen(const ListMenuDef* def);
 void ListMenu_SavePosition(const ListMenuDef* def);
 // Exit: keeps the position, then the common exit step.
 void ListMenu_Exit(const ListMenuDef* def);
+// Entry, Init and Exit of a plain list menu state. True when the event was one of them.
+bool ListMenu_HandleLifecycle(const ListMenuDef* def, const Event* e);
 // The keys every list menu shares: Up, Down, OK, the hint time-out and the
 // help request. True when the event was handled.
 bool ListMenu_Handle(Hsm* me, const Event* e, const ListMenuDef* def);
