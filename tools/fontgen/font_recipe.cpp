@@ -38,8 +38,7 @@ const char* const kMiscFixedDescription =
 const char* const kDejaVuCondensed = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf";
 const char* const kDejaVuCondensedDescription =
     "DejaVuSansCondensed.ttf of Debian package fonts-dejavu-core 2.37, Bitstream Vera licence with the "
-    "DejaVu "
-    "changes in the public domain";
+    "DejaVu changes in the public domain";
 const char* const kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const char* const kDejaVuDescription =
     "DejaVuSans.ttf of Debian package fonts-dejavu-core 2.37, Bitstream Vera licence with the DejaVu changes "
@@ -51,6 +50,10 @@ std::vector<FontRecipe> fontRecipes() {
   return {
       {"FontSmall", "font_small", 8, 7, 5, 0, 2, 9, smallRanges(), SourceKind::BitmapStrike, kMiscFixed,
        kMiscFixedDescription, 0, false, 100, Spacing::Cropped, 3, ""},
+      // The unit's German texts were written for a narrow face: the condensed
+      // face, 17 px wide at 18 px high, with its own hints (they keep the
+      // stems at two pixels) and one empty column after the ink makes the
+      // help lines and list entries fit their rectangles.
       {"FontNormal", "font_normal", 20, 16, 10, 13, 4, 23, normalRanges(), SourceKind::Outline,
        kDejaVuCondensed, kDejaVuCondensedDescription, 18, false, 97, Spacing::Trimmed, 5,
        "font_normal_drawn.txt"},

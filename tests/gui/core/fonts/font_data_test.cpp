@@ -153,6 +153,22 @@ TEST_P(FontDataTest, DescendersReachBelowTheBaseline) {
   EXPECT_FALSE(rowsHaveInk(font, 'x', font.baseline, font.height));
 }
 
+// The metric bytes describe the letters: 'H' stands on the baseline and is
+// capital height tall, 'x' is lower-case height tall. A face or size change
+// that moves the letters must show up here.
+TEST(FontMetrics, CapitalAndLowerCaseLettersMatchTheMetricBytes) {
+  for (const GUI_Font* font : {&FontNormal, &FontLarge}) {
+    for (auto [letter, height] : {std::pair{u'H', font->capitalHeight}, {u'x', font->lowercaseHeight}}) {
+      SCOPED_TRACE(codeName(letter));
+      const int top = font->baseline - height;
+      EXPECT_FALSE(rowsHaveInk(*font, letter, 0, top));
+      EXPECT_TRUE(rowsHaveInk(*font, letter, top, top + 1));
+      EXPECT_TRUE(rowsHaveInk(*font, letter, font->baseline - 1, font->baseline));
+      EXPECT_FALSE(rowsHaveInk(*font, letter, font->baseline, font->height));
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Fonts, FontDataTest, testing::ValuesIn(fontCases()), printName);
 
 TEST(FontCharacterSet, SmallFontLeavesOutIAcuteAndLongS) {
