@@ -22,7 +22,7 @@ void DAT_SetCircuitName(uint8_t circuit, const uint16_t* units, uint8_t count, u
   if (name == nullptr) return;
   if (count > kCircuitNameLength) count = kCircuitNameLength;
   std::memset(name->units, 0, sizeof name->units);
-  std::memcpy(name->units, units, count * sizeof(uint16_t));
+  if (count > 0) std::memcpy(name->units, units, count * sizeof(uint16_t));
   name->language = language;
 }
 

@@ -12,7 +12,7 @@ bool loaded;
 
 void loadImage(const uint8_t* image, uint32_t size) {
   imageSize = size < kFlashCapacity ? size : kFlashCapacity;
-  std::memcpy(memory, image, imageSize);
+  if (imageSize > 0) std::memcpy(memory, image, imageSize);
   std::memset(memory + imageSize, 0, kFlashCapacity - imageSize);
   loaded = true;
 }
