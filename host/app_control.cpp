@@ -26,9 +26,10 @@ AppControl::AppControl(Options options, HostLog& log, TraceSink& traces, QObject
   };
   host_ = std::make_unique<RealTimeHost>(hostOptions, callbacks);
   host_->setSpeedFactor(options.speed);
+  controllerWanted_ = options.controller;
 }
 
-AppControl::~AppControl() { host_->stop(); }
+AppControl::~AppControl() { stop(); }
 
 void AppControl::showFirmwareMessage(const char* text, const char* title) {
   // The unit waits for its message box like for the real one, but gives up
@@ -49,15 +50,33 @@ void AppControl::showFirmwareMessage(const char* text, const char* title) {
 void AppControl::start() {
   log_.clear();
   log_.log("Application started");
-  host_->stop();
-  pauseCount_ = 0;
+  stop();
   host_->start();
+  if (controllerWanted_) connectController();
 }
 
 void AppControl::stop() {
+  // The bus entry points belong to the firmware life that the stop ends.
+  disconnectController();
   host_->stop();
   pauseCount_ = 0;
 }
+
+void AppControl::setControllerConnected(bool connected) {
+  if (connected == controllerWanted_) return;
+  controllerWanted_ = connected;
+  log_.log(connected ? "\nSimulated controller connected" : "\nSimulated controller disconnected");
+  if (!connected)
+    disconnectController();
+  else if (running())
+    connectController();
+}
+
+void AppControl::connectController() {
+  if (!controllerThread_) controllerThread_ = std::make_unique<simctl::ControllerThread>(controller_, *host_);
+}
+
+void AppControl::disconnectController() { controllerThread_.reset(); }
 
 void AppControl::pause() {
   log_.log("\nApplication suspended");

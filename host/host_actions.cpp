@@ -26,6 +26,7 @@ HostActions::HostActions(QObject* owner)
       zoomGroup(new QActionGroup(owner)),
       speedGroup(new QActionGroup(owner)),
       simulationPanel(makeAction(owner, "&Simulation keys...")),
+      controller(makeAction(owner, "Simulated &controller")),
       traceWindow(makeAction(owner, "&Trace...")),
       keyboardHelp(makeAction(owner, "&Keyboard...")) {
   for (int i = 0; i < SimSettings::kLayers; ++i) {
@@ -37,6 +38,7 @@ HostActions::HostActions(QObject* owner)
     zoom[i]->setCheckable(true);
     zoomGroup->addAction(zoom[i]);
   }
+  controller->setCheckable(true);
   for (int i = 0; i < 3; ++i) {
     speed[i] = makeAction(owner, QString("Unit time &%1x").arg(kSpeeds[i]));
     speed[i]->setCheckable(true);
@@ -58,6 +60,16 @@ QMenu* HostActions::viewMenu(QWidget* parent) const {
   return view;
 }
 
+QMenu* HostActions::simulationMenu(QWidget* parent) const {
+  auto* simulation = new QMenu("&Simulation", parent);
+  simulation->addAction(restart);
+  simulation->addAction(controller);
+  simulation->addAction(simulationPanel);
+  simulation->addSeparator();
+  for (QAction* a : speed) simulation->addAction(a);
+  return simulation;
+}
+
 void HostActions::fillMenuBar(QMenuBar* bar) const {
   QMenu* file = bar->addMenu("&File");
   file->addAction(pause);
@@ -68,11 +80,7 @@ void HostActions::fillMenuBar(QMenuBar* bar) const {
   file->addAction(copy);
   file->addAction(saveScreenshot);
   bar->addMenu(viewMenu(bar));
-  QMenu* simulation = bar->addMenu("&Simulation");
-  simulation->addAction(restart);
-  simulation->addAction(simulationPanel);
-  simulation->addSeparator();
-  for (QAction* a : speed) simulation->addAction(a);
+  bar->addMenu(simulationMenu(bar));
   QMenu* help = bar->addMenu("&Help");
   help->addAction(keyboardHelp);
   help->addAction(about);
@@ -88,11 +96,7 @@ void HostActions::fillContextMenu(QMenu* menu) const {
   menu->addAction(about);
   menu->addSeparator();
   menu->addMenu(viewMenu(menu));
-  QMenu* simulation = menu->addMenu("&Simulation");
-  simulation->addAction(restart);
-  simulation->addAction(simulationPanel);
-  simulation->addSeparator();
-  for (QAction* a : speed) simulation->addAction(a);
+  menu->addMenu(simulationMenu(menu));
   menu->addAction(keyboardHelp);
   menu->addSeparator();
   menu->addAction(exit);

@@ -30,6 +30,7 @@ struct HostActions {
   QActionGroup* speedGroup;
   std::array<QAction*, 3> speed;  // 1x, 10x, 60x
   QAction* simulationPanel;
+  QAction* controller;  // checkable: the simulated controller on the bus
   QAction* traceWindow;
   QAction* keyboardHelp;
 
@@ -43,4 +44,5 @@ struct HostActions {
 
  private:
   QMenu* viewMenu(QWidget* parent) const;
+  QMenu* simulationMenu(QWidget* parent) const;
 };

@@ -15,6 +15,7 @@ std::optional<int> HOST_ParseOptions(int argc, char** argv, HostOptions* options
   app.add_option("--quit-after", quitAfter, "End after this many milliseconds (no message boxes)")
       ->check(CLI::Range(0, 24 * 3600 * 1000));
   app.add_option("--grab", options->grabFile, "With --quit-after: save the main window as PNG at the end");
+  app.add_flag("--controller", options->controller, "Connect the simulated boiler controller at start");
   app.add_option("--service-port", options->servicePort, "pty (default), none, or a serial device path");
   try {
     app.parse(argc, argv);

@@ -11,6 +11,7 @@ struct HostOptions {
   bool frameWindow = false;     // frame window instead of the device window
   bool trace = false;           // state machine traces on standard error
   bool noMessageBoxes = false;
+  bool controller = false;         // simulated controller on the bus from the start
   std::optional<int> quitAfterMs;  // end the program after this time
   std::string grabFile;            // with --quit-after: picture of the main window at the end
   std::string servicePort = "pty";

@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
   config.speed = options.speed;
   config.traceToStderr = options.trace;
   config.servicePort = options.servicePort;
+  config.controller = options.controller;
 
   HostLog log;
   SIM_SetStartLanguage(options.language);

@@ -36,7 +36,8 @@ SimHost::SimHost(Config config, HostLog& log, QObject* parent)
   log_.setEcho(config_.traceToStderr);
   log_.setMessageBoxes(config_.settings.messageBoxes);
   app_ = std::make_unique<AppControl>(
-      AppControl::Options{config_.singleInstance, config_.servicePort, config_.speed}, log_, traces_);
+      AppControl::Options{config_.singleInstance, config_.servicePort, config_.speed, config_.controller},
+      log_, traces_);
   connect(app_.get(), &AppControl::applicationEnded, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
   actions_ = std::make_unique<HostActions>(this);
   contextMenu_ = std::make_unique<QMenu>();
@@ -128,6 +129,8 @@ void SimHost::connectActions() {
   for (int i = 0; i < 4; ++i) connect(a.zoom[i], &QAction::triggered, this, [this, i] { setZoom(i + 1); });
   for (int i = 0; i < 3; ++i)
     connect(a.speed[i], &QAction::triggered, this, [this, i] { setSpeed(HostActions::kSpeeds[i]); });
+  a.controller->setChecked(app_->controllerConnected());
+  connect(a.controller, &QAction::toggled, this, &SimHost::setControllerConnected);
   connect(a.simulationPanel, &QAction::triggered, this, &SimHost::showSimulationPanel);
   connect(a.traceWindow, &QAction::triggered, this, &SimHost::showTraceWindow);
   connect(a.keyboardHelp, &QAction::triggered, this, &SimHost::showKeyboardHelp);
@@ -195,6 +198,11 @@ void SimHost::setSpeed(int factor) {
   if (device_) device_->showSpeed(factor);
   if (simulationPanel_) simulationPanel_->setSpeed(factor);
   if (factor != 1) log_.warning("Unit time runs " + std::to_string(factor) + " times faster");
+}
+
+void SimHost::setControllerConnected(bool connected) {
+  app_->setControllerConnected(connected);
+  actions_->controller->setChecked(connected);
 }
 
 void SimHost::deviceKey(int hardkey, bool pressed) {

@@ -35,6 +35,7 @@ class SimHost : public QObject {
     bool traceToStderr = false;
     bool singleInstance = true;
     std::string servicePort = "pty";
+    bool controller = false;  // simulated controller on the bus from the start
     // Unset: "Device.bmp"/"Device1.bmp" of the working directory, else built in.
     std::optional<DevicePictures> pictures;
   };
@@ -60,6 +61,7 @@ class SimHost : public QObject {
   void saveScreenshot(const QString& path = {});
   void setZoom(int zoom);
   void setSpeed(int factor);
+  void setControllerConnected(bool connected);
   // A device key from the keyboard or the simulation panel.
   void deviceKey(int hardkey, bool pressed);
   // The LCD as shown, at the current zoom.

@@ -8,7 +8,7 @@
 namespace simctl {
 
 ControllerThread::ControllerThread(SimController& controller, RealTimeHost& host)
-    : controller_(controller), host_(host), thread_([this] { run(); }) {}
+    : controller_(controller), host_(host), connectedAtMs_(host.milliseconds()), thread_([this] { run(); }) {}
 
 ControllerThread::~ControllerThread() { stop(); }
 
@@ -24,8 +24,10 @@ void ControllerThread::run() {
     std::this_thread::sleep_for(
         milliseconds(std::max<uint32_t>(1, delayMs / std::max(1, host_.speedFactor()))));
     const uint32_t now = host_.milliseconds();
-    // The bus stays quiet while the unit boots and while the host is paused.
-    if (host_.paused() || !host_.running() || now < SimController::kFirstFrameMs) {
+    // Unit time keeps counting over restarts of the unit, so the boot time
+    // is measured from the connection (unsigned: safe over the wrap).
+    const bool booting = now - connectedAtMs_ < SimController::kFirstFrameMs;
+    if (host_.paused() || !host_.running() || booting) {
       delayMs = 10;
       continue;
     }

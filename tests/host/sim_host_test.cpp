@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -33,7 +35,7 @@ class SimHostTest : public ::testing::Test {
     log_.setErrorFilePath(QDir(dir_.path()).filePath("SimError.log").toStdString());
   }
 
-  void build(bool deviceMode = true, bool messageBoxes = true) {
+  void build(bool deviceMode = true, bool messageBoxes = true, bool controller = false) {
     SimHost::Config config;
     SIM_ConfigureApplication(config.settings);
     if (!deviceMode) config.settings.lcdX = config.settings.lcdY = -1;
@@ -41,6 +43,7 @@ class SimHostTest : public ::testing::Test {
     config.singleInstance = false;
     config.servicePort = "none";
     config.pictures = HOST_BuiltInDevicePictures();
+    config.controller = controller;
     host_ = std::make_unique<SimHost>(config, log_);
     host_->mainWindow()->show();
   }
@@ -55,6 +58,34 @@ class SimHostTest : public ::testing::Test {
 
   static bool portBecomes(uint8_t value) {
     return QTest::qWaitFor([value] { return KEY_ReadPort() == value; }, kWaitMs);
+  }
+
+  // One entry per start of the link task, as the trace window shows them:
+  // whether that start reached the run state.
+  std::vector<bool> linkStarts() const {
+    std::vector<bool> starts;
+    for (const QString& line : host_->traceWindow()->shownText().split('\n')) {
+      if (line == "DIS_StartCommunication Entry") starts.push_back(false);
+      if (line == "DIS_Run Entry" && !starts.empty()) starts.back() = true;
+    }
+    return starts;
+  }
+
+  // Only the link task's lines, so the window's line limit never cuts them.
+  void showLinkTracesOnly() { host_->traceWindow()->findChild<QLineEdit*>()->setText("DIS_"); }
+
+  bool linkRunsAfterStart(size_t earlierStarts) const {
+    return QTest::qWaitFor(
+        [&] {
+          const std::vector<bool> starts = linkStarts();
+          return starts.size() > earlierStarts && starts.back();
+        },
+        kWaitMs);
+  }
+
+  uint64_t busFrames() const {
+    const simctl::Statistics stats = host_->app().controller().statistics();
+    return stats.framesRead + stats.framesWritten;
   }
 
   QTemporaryDir dir_;
@@ -130,6 +161,64 @@ TEST_F(SimHostTest, PauseResumeAndRestartTellAboutMisuseAndShowInTheTitle) {
   EXPECT_FALSE(host_->app().paused());
   EXPECT_EQ(log_.text().find("Application started"), log_.text().find_first_not_of("\n0123456789: "));
   EXPECT_EQ(log_.text().find("Application suspended"), std::string::npos);
+}
+
+TEST_F(SimHostTest, AControllerConnectedAtStartBringsTheLinkUpIsSilentWhilePausedAndSurvivesRestart) {
+  build(false, true, true);
+  showLinkTracesOnly();
+  host_->setSpeed(60);
+  EXPECT_TRUE(host_->actions().controller->isChecked());
+  host_->restart();
+  ASSERT_TRUE(linkRunsAfterStart(0));
+
+  host_->pause();
+  QTest::qWait(50);
+  const uint64_t framesWhenPaused = busFrames();
+  QTest::qWait(300);
+  EXPECT_EQ(busFrames(), framesWhenPaused);
+  host_->resume();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return busFrames() > framesWhenPaused; }, kWaitMs));
+
+  // F3, also from a pause: the controller leaves the old life's bus and
+  // comes back to the new one.
+  host_->pause();
+  const size_t startsBefore = linkStarts().size();
+  host_->actions().restart->trigger();
+  EXPECT_TRUE(host_->app().running());
+  EXPECT_TRUE(host_->app().controllerConnected());
+  EXPECT_TRUE(linkRunsAfterStart(startsBefore));
+}
+
+TEST_F(SimHostTest, TheControllerEntryConnectsOnlyARunningUnitAndDisconnectsIt) {
+  build(false);
+  showLinkTracesOnly();
+  host_->setSpeed(60);
+  QMenu* simulation = nullptr;
+  for (QMenu* menu : host_->contextMenu()->findChildren<QMenu*>())
+    if (menu->title() == "&Simulation") simulation = menu;
+  ASSERT_NE(simulation, nullptr);
+  EXPECT_TRUE(simulation->actions().contains(host_->actions().controller));
+
+  // Checked while stopped: nothing drives the bus until the unit runs.
+  host_->actions().controller->trigger();
+  EXPECT_TRUE(host_->app().controllerConnected());
+  QTest::qWait(200);
+  EXPECT_EQ(busFrames(), 0u);
+  host_->restart();
+  ASSERT_TRUE(linkRunsAfterStart(0));
+
+  // Unplugged, the link supervision starts the link anew, which then
+  // waits for a controller in vain.
+  host_->actions().controller->trigger();
+  EXPECT_FALSE(host_->app().controllerConnected());
+  const size_t connectedStarts = linkStarts().size();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return linkStarts().size() > connectedStarts; }, kWaitMs));
+  QTest::qWait(500);
+  const std::vector<bool> starts = linkStarts();
+  for (size_t i = connectedStarts; i < starts.size(); ++i) EXPECT_FALSE(starts[i]) << "link start " << i;
+
+  host_->actions().controller->trigger();
+  EXPECT_TRUE(linkRunsAfterStart(starts.size() - 1));
 }
 
 TEST_F(SimHostTest, WithoutMessageBoxesErrorsStillReachTheLogAndSimErrorLog) {
