@@ -46,13 +46,13 @@ std::string headerText(const std::vector<Picture>& pictures, const std::string& 
       << "// clang-format off\n#pragma once\n\n#include \"gui/core/gui_types.h\"\n";
   std::string group = "\x01";
   for (const Picture& picture : pictures) {
-    if (picture.spec.group != group) {
-      group = picture.spec.group;
+    if (picture.entry.group != group) {
+      group = picture.entry.group;
       out << "\n";
       if (!group.empty()) out << "// " << group << "\n";
     }
-    out << "extern const GUI_Bitmap " << picture.spec.name << ";";
-    if (!picture.spec.shows.empty()) out << "  // " << picture.spec.shows;
+    out << "extern const GUI_Bitmap " << picture.entry.name << ";";
+    if (!picture.entry.shows.empty()) out << "  // " << picture.entry.shows;
     out << "\n";
   }
   out << "\n// Every picture by name, in the order above (review sheet, tests).\n"
@@ -72,8 +72,8 @@ std::string sourceText(const std::vector<Picture>& pictures, const std::string& 
     const MonoImage& image = picture.image;
     const std::vector<uint8_t> data = packRows(image);
     const int bytesPerLine = (image.width + 7) / 8;
-    out << "\n// " << picture.spec.name << ": " << picture.spec.source << "\nconst uint8_t k"
-        << picture.spec.name << "Data[] = {\n";
+    out << "\n// " << picture.entry.name << ": " << picture.entry.source << "\nconst uint8_t k"
+        << picture.entry.name << "Data[] = {\n";
     for (int y = 0; y < image.height; ++y) {
       out << "   ";
       for (int b = 0; b < bytesPerLine; ++b)
@@ -84,12 +84,12 @@ std::string sourceText(const std::vector<Picture>& pictures, const std::string& 
   }
   out << "\n}  // namespace\n\n";
   for (const Picture& picture : pictures)
-    out << "const GUI_Bitmap " << picture.spec.name << " = {" << picture.image.width << ", "
-        << picture.image.height << ", " << (picture.image.width + 7) / 8 << ", 1, k" << picture.spec.name
+    out << "const GUI_Bitmap " << picture.entry.name << " = {" << picture.image.width << ", "
+        << picture.image.height << ", " << (picture.image.width + 7) / 8 << ", 1, k" << picture.entry.name
         << "Data, &kTwoColours, nullptr};\n";
   out << "\nconst PictureInfo kPictureCatalogue[kPictureCount] = {\n";
   for (const Picture& picture : pictures)
-    out << "    {\"" << picture.spec.name << "\", &" << picture.spec.name << "},\n";
+    out << "    {\"" << picture.entry.name << "\", &" << picture.entry.name << "},\n";
   out << "};\n";
   return out.str();
 }

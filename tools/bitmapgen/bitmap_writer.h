@@ -10,7 +10,7 @@
 namespace bitmapgen {
 
 struct Picture {
-  PictureSpec spec;
+  PictureEntry entry;
   MonoImage image;
 };
 

@@ -8,12 +8,12 @@ namespace {
 
 std::string sizeText(int width, int height) { return std::to_string(width) + " x " + std::to_string(height); }
 
-Picture convertOne(const PictureSpec& spec, const std::filesystem::path& directory) {
-  const std::string path = (directory / spec.source).string();
-  Picture picture{spec, loadMonoImage(path)};
-  if (picture.image.width != spec.width || picture.image.height != spec.height)
+Picture convertOne(const PictureEntry& entry, const std::filesystem::path& directory) {
+  const std::string path = (directory / entry.source).string();
+  Picture picture{entry, loadMonoImage(path)};
+  if (picture.image.width != entry.width || picture.image.height != entry.height)
     throw SourceError(path, "is " + sizeText(picture.image.width, picture.image.height) + " pixels, " +
-                                spec.name + " must be " + sizeText(spec.width, spec.height));
+                                entry.name + " must be " + sizeText(entry.width, entry.height));
   return picture;
 }
 
@@ -21,17 +21,17 @@ Picture convertOne(const PictureSpec& spec, const std::filesystem::path& directo
 
 Conversion convertPictures(const std::string& listPath) {
   Conversion result;
-  std::vector<PictureSpec> specs;
+  std::vector<PictureEntry> entries;
   try {
-    specs = loadPictureList(listPath);
+    entries = loadPictureList(listPath);
   } catch (const SourceError& error) {
     result.errors.emplace_back(error.what());
     return result;
   }
   const std::filesystem::path directory = std::filesystem::path(listPath).parent_path();
-  for (const PictureSpec& spec : specs) {
+  for (const PictureEntry& entry : entries) {
     try {
-      result.pictures.push_back(convertOne(spec, directory));
+      result.pictures.push_back(convertOne(entry, directory));
     } catch (const SourceError& error) {
       result.errors.emplace_back(error.what());
     }

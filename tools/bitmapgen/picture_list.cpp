@@ -38,8 +38,8 @@ std::string trimmed(const std::string& text) {
 
 }  // namespace
 
-std::vector<PictureSpec> parsePictureList(const std::string& listName, const std::string& text) {
-  std::vector<PictureSpec> pictures;
+std::vector<PictureEntry> parsePictureList(const std::string& listName, const std::string& text) {
+  std::vector<PictureEntry> pictures;
   std::set<std::string> names;
   std::string group;
   std::istringstream lines(text);
@@ -53,26 +53,26 @@ std::vector<PictureSpec> parsePictureList(const std::string& listName, const std
       group = trimmed(line.substr(1, line.size() - 2));
       continue;
     }
-    PictureSpec spec;
-    spec.group = group;
-    spec.line = number;
+    PictureEntry entry;
+    entry.group = group;
+    entry.line = number;
     std::istringstream words(line);
     std::string size;
-    words >> spec.name >> size >> spec.source;
-    std::getline(words, spec.shows);
-    spec.shows = trimmed(spec.shows);
-    if (!isIdentifier(spec.name)) throw SourceError(where, "'" + spec.name + "' is not a C++ name");
-    if (!parseSize(size, spec.width, spec.height))
+    words >> entry.name >> size >> entry.source;
+    std::getline(words, entry.shows);
+    entry.shows = trimmed(entry.shows);
+    if (!isIdentifier(entry.name)) throw SourceError(where, "'" + entry.name + "' is not a C++ name");
+    if (!parseSize(size, entry.width, entry.height))
       throw SourceError(where, "size '" + size + "' is not WIDTHxHEIGHT within 1..1024");
-    if (spec.source.empty()) throw SourceError(where, "no source file for " + spec.name);
-    if (!names.insert(spec.name).second) throw SourceError(where, spec.name + " is listed twice");
-    pictures.push_back(spec);
+    if (entry.source.empty()) throw SourceError(where, "no source file for " + entry.name);
+    if (!names.insert(entry.name).second) throw SourceError(where, entry.name + " is listed twice");
+    pictures.push_back(entry);
   }
   if (pictures.empty()) throw SourceError(listName, "lists no picture");
   return pictures;
 }
 
-std::vector<PictureSpec> loadPictureList(const std::string& path) {
+std::vector<PictureEntry> loadPictureList(const std::string& path) {
   std::ifstream in(path);
   if (!in) throw SourceError(path, "cannot open the file");
   std::ostringstream text;

@@ -8,7 +8,7 @@
 
 namespace bitmapgen {
 
-struct PictureSpec {
+struct PictureEntry {
   std::string group;  // heading of the group the picture belongs to
   std::string name;   // C++ name of the bitmap constant
   int width = 0;
@@ -19,7 +19,7 @@ struct PictureSpec {
 };
 
 // `listName` names the list in messages; throws SourceError.
-std::vector<PictureSpec> parsePictureList(const std::string& listName, const std::string& text);
-std::vector<PictureSpec> loadPictureList(const std::string& path);
+std::vector<PictureEntry> parsePictureList(const std::string& listName, const std::string& text);
+std::vector<PictureEntry> loadPictureList(const std::string& path);
 
 }  // namespace bitmapgen
