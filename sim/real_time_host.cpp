@@ -107,7 +107,8 @@ void RealTimeHost::trace(const char* text) {
 }
 
 void RealTimeHost::delayMs(uint32_t ms) {
-  const auto realDelay = std::chrono::microseconds(uint64_t{ms} * 1000 / static_cast<uint64_t>(speed_.load()));
+  const auto realDelay =
+      std::chrono::microseconds(uint64_t{ms} * 1000 / static_cast<uint64_t>(speed_.load()));
   std::unique_lock<std::mutex> lock(controlMutex_);
   controlChanged_.wait_for(lock, realDelay, [this] { return stopRequested_.load(); });
   controlChanged_.wait(lock, [this] { return !paused_ || stopRequested_; });
@@ -115,7 +116,8 @@ void RealTimeHost::delayMs(uint32_t ms) {
 
 uint32_t RealTimeHost::milliseconds() {
   std::lock_guard<std::mutex> lock(speedMutex_);
-  const std::chrono::duration<double, std::milli> sinceAnchor = std::chrono::steady_clock::now() - speedAnchor_;
+  const std::chrono::duration<double, std::milli> sinceAnchor =
+      std::chrono::steady_clock::now() - speedAnchor_;
   return static_cast<uint32_t>(static_cast<int64_t>(unitAtAnchorMs_ + sinceAnchor.count() * speed_));
 }
 
@@ -131,7 +133,8 @@ void RealTimeHost::setSpeedFactor(int factor) {
 
 int64_t RealTimeHost::unitTimeAheadMs() {
   const auto realMs =
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - startTime_).count();
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - startTime_)
+          .count();
   return static_cast<int64_t>(milliseconds()) - realMs;
 }
 

@@ -10,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   Scenario scenario;
   std::string error;
-  if (!SIM_ParseScenario(text, "fuzz.yaml", &scenario, &error) && error.rfind("fuzz.yaml:", 0) != 0) __builtin_trap();
+  if (!SIM_ParseScenario(text, "fuzz.yaml", &scenario, &error) && error.rfind("fuzz.yaml:", 0) != 0)
+    __builtin_trap();
   return 0;
 }

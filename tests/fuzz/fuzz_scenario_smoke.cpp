@@ -41,7 +41,8 @@ int main() {
         for (int k = 0; k < 3; ++k) text[rng() % text.size()] = static_cast<char>(rng());
         break;
       case 2:
-        for (int k = 0; k < 3; ++k) text[rng() % text.size()] = kPunctuation[rng() % (sizeof kPunctuation - 1)];
+        for (int k = 0; k < 3; ++k)
+          text[rng() % text.size()] = kPunctuation[rng() % (sizeof kPunctuation - 1)];
         break;
       default:
         text.assign(rng() % 200, '\0');
