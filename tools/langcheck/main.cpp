@@ -13,11 +13,15 @@ using namespace langpack;
 namespace {
 
 // Every text against the rectangle the menus draw it into, German first.
-void printTextFit(const std::string& pot, const std::vector<std::string>& poFiles, const TextArray& german) {
+// Returns the number of lines that do not fit.
+size_t printTextFit(const std::string& pot, const std::vector<std::string>& poFiles,
+                    const TextArray& german) {
+  size_t allOverflows = 0;
   std::cout << "\nText fit (the menus' rectangles)\n";
   std::vector<std::string> totals;
   auto report = [&](const std::string& path, const Language& language, const TextArray& texts) {
     const auto overflows = langcheck::checkFit(texts, german);
+    allOverflows += overflows.size();
     std::cout << langcheck::formatOverflows(path, overflows);
     const auto inHelp = std::count_if(overflows.begin(), overflows.end(), [](const langcheck::Overflow& o) {
       return o.area == "help body line";
@@ -33,6 +37,7 @@ void printTextFit(const std::string& pot, const std::vector<std::string>& poFile
   }
   std::cout << "\nText fit totals\n";
   for (const std::string& line : totals) std::cout << line << '\n';
+  return allOverflows;
 }
 
 }  // namespace
@@ -43,6 +48,11 @@ int main(int argc, char** argv) {
   std::vector<std::string> poFiles;
   app.add_option("--pot", pot, "German template (kalvero.pot)")->required();
   app.add_option("po", poFiles, "translation files to check")->required();
+  bool strict = false;
+  app.add_flag(
+      "--strict", strict,
+      "Exit with 2 when a text is missing or empty, uses a character the font lacks, or does not fit "
+      "its rectangle (texts only wider than German are reported, not counted)");
   CLI11_PARSE(app, argc, argv);
   try {
     const TextArray german = loadGermanTexts(readPoFile(pot));
@@ -58,7 +68,12 @@ int main(int argc, char** argv) {
       for (const auto& r : reports) checked = checked || r.language->index == language.index;
       if (!checked) std::cout << language.code << " (" << language.index << "): no translation file\n";
     }
-    printTextFit(pot, poFiles, german);
+    size_t faults = printTextFit(pot, poFiles, german);
+    for (const auto& r : reports) faults += r.missing.size() + r.empty.size() + r.unknownChars.size();
+    if (strict && faults > 0) {
+      std::cout << "\n" << faults << " faults\n";
+      return 2;
+    }
   } catch (const std::exception& e) {
     std::cerr << e.what() << '\n';
     return 1;
