@@ -97,16 +97,15 @@ bool EditDialog_Dialog(Hsm* me, const Event* e, const EditDialogDef* def) {
   }
 }
 
-bool EditDialog_Feedback(Hsm* me, const Event* e, const EditDialogDef* def) {
-  if (isArrow(e->sig)) {
-    HSM_Tran(me, def->container, def->dialog);
-    return true;
-  }
+namespace {
+
+// The value shown plainly with a hint until OK or the hint time-out leaves the dialog.
+bool showValueWithHint(Hsm* me, const Event* e, const EditDialogDef* def, uint8_t hint) {
   switch (e->sig) {
     case SIG_ENTRY:
       return true;
     case SIG_INIT:
-      drawScreen(def, kValueModePlain, kHintTaken);
+      drawScreen(def, kValueModePlain, hint);
       Menu_ArmTimer(SIG_TIMER_C_SET, kHintTimeout);
       return true;
     case SIG_EXIT:
@@ -121,22 +120,16 @@ bool EditDialog_Feedback(Hsm* me, const Event* e, const EditDialogDef* def) {
   }
 }
 
-bool EditDialog_ReadOnly(Hsm* me, const Event* e, const EditDialogDef* def) {
-  switch (e->sig) {
-    case SIG_ENTRY:
-      return true;
-    case SIG_INIT:
-      drawScreen(def, kValueModePlain, kHintSeeRemote);
-      Menu_ArmTimer(SIG_TIMER_C_SET, kHintTimeout);
-      return true;
-    case SIG_EXIT:
-      Menu_CommonExit();
-      return true;
-    case SIG_KEY1_PRESS:
-    case SIG_TIMER_C_TIMEOUT:
-      leave(me);
-      return true;
-    default:
-      return false;
+}  // namespace
+
+bool EditDialog_Feedback(Hsm* me, const Event* e, const EditDialogDef* def) {
+  if (isArrow(e->sig)) {
+    HSM_Tran(me, def->container, def->dialog);
+    return true;
   }
+  return showValueWithHint(me, e, def, kHintTaken);
+}
+
+bool EditDialog_ReadOnly(Hsm* me, const Event* e, const EditDialogDef* def) {
+  return showValueWithHint(me, e, def, kHintSeeRemote);
 }
