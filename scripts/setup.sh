@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libyaml-cpp-dev libcli11-dev libpng-dev libfreetype-dev
   gettext fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth libx11-6 libxtst6
 )
 
 missing=()
