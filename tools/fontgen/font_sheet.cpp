@@ -10,12 +10,6 @@
 #include "gui/core/gui_font.h"
 #include "png_image.h"
 
-// The sheet reads the tables only; the font operations of the drawing core are never called.
-void GUI_PROP_DispChar(uint16_t) {}
-int GUI_PROP_GetCharDistX(uint16_t) { return 0; }
-void GUI_PROP_GetFontInfo(const GUI_Font*, GUI_FontInfo*) {}
-bool GUI_PROP_IsInFont(const GUI_Font*, uint16_t) { return false; }
-
 namespace {
 
 using fontgen::PngImage;
