@@ -18,7 +18,7 @@ bool BUS_WriteRaw(const Bytes& frame) {
   return acknowledged;
 }
 
-bool BUS_WriteObject(uint8_t id, const Bytes& data) {
+Bytes BUS_EncodeWriteFrame(uint8_t id, const Bytes& data) {
   Bytes frame{static_cast<uint8_t>(data.size() + 1), id};
   uint8_t sum = id;
   for (uint8_t byte : data) {
@@ -26,8 +26,10 @@ bool BUS_WriteObject(uint8_t id, const Bytes& data) {
     sum = static_cast<uint8_t>(sum + byte);
   }
   frame.push_back(sum);
-  return BUS_WriteRaw(frame);
+  return frame;
 }
+
+bool BUS_WriteObject(uint8_t id, const Bytes& data) { return BUS_WriteRaw(BUS_EncodeWriteFrame(id, data)); }
 
 Bytes BUS_Read(uint8_t request) {
   Bytes out;

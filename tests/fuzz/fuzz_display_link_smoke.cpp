@@ -6,22 +6,17 @@
 #include <random>
 #include <vector>
 
+#include "sim/controller/bus_port.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using simctl::Bytes;
 
 // Program ops of the target: 0 = one received byte, 2 = frame end, 3 = read.
 void writeFrame(Bytes& program, uint8_t id, const Bytes& payload) {
-  Bytes frame{static_cast<uint8_t>(payload.size() + 1), id};
-  uint8_t sum = id;
-  for (uint8_t b : payload) {
-    frame.push_back(b);
-    sum = static_cast<uint8_t>(sum + b);
-  }
-  frame.push_back(sum);
-  for (uint8_t b : frame) {
+  for (uint8_t b : simctl::BUS_EncodeWriteFrame(id, payload)) {
     program.push_back(0);
     program.push_back(b);
   }

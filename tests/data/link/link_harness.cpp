@@ -6,6 +6,7 @@
 #include "data/dis_process.h"
 #include "kernel/active_object.h"
 #include "platform/interrupt.h"
+#include "sim/controller/bus_port.h"
 
 std::vector<PostedEvent> LinkHarness::events;
 
@@ -43,14 +44,7 @@ std::vector<PostedEvent> LinkHarness::posted(uint8_t ao, Signal sig) {
 }
 
 Bytes LinkHarness::writeFrame(uint8_t id, const Bytes& data) {
-  Bytes frame{static_cast<uint8_t>(data.size() + 1), id};
-  uint8_t sum = id;
-  for (uint8_t b : data) {
-    frame.push_back(b);
-    sum = static_cast<uint8_t>(sum + b);
-  }
-  frame.push_back(sum);
-  return frame;
+  return simctl::BUS_EncodeWriteFrame(id, data);
 }
 
 bool LinkHarness::receive(const Bytes& frame) {
@@ -74,10 +68,12 @@ Bytes LinkHarness::read(uint8_t request, bool acknowledge) {
 }
 
 void LinkHarness::answer(uint8_t job, uint8_t circuit, const Bytes& data, uint8_t sequence) {
-  Bytes body(30, 0);
-  for (size_t i = 0; i < data.size() && i < body.size(); ++i) body[i] = data[i];
-  Bytes payload{static_cast<uint8_t>(job * 8 + sequence), circuit};
-  payload.insert(payload.end(), body.begin(), body.end());
+  constexpr size_t kHeader = 2;
+  constexpr size_t kBody = 30;
+  Bytes payload(kHeader + kBody, 0);
+  payload[0] = static_cast<uint8_t>(job * 8 + sequence);
+  payload[1] = circuit;
+  for (size_t i = 0; i < data.size() && i < kBody; ++i) payload[kHeader + i] = data[i];
   receive(writeFrame(16, payload));
   DIS_ProcessFrame();
 }
